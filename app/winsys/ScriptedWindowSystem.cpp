@@ -1,0 +1,50 @@
+#include "app/winsys/ScriptedWindowSystem.h"
+
+TAnswer TScriptedWindowSystem::Confirm(const QString& text, TButtons buttons)
+{
+    Confirmations << text;
+    ConfirmationButtons.push_back(buttons);
+    if (Answers.empty())
+        return TAnswer::Cancel;
+    const TAnswer answer = Answers.front();
+    Answers.pop_front();
+    return answer;
+}
+
+void TScriptedWindowSystem::ShowError(const QString& text)
+{
+    Errors << text;
+}
+
+std::optional<QString> TScriptedWindowSystem::ExecuteOpen(TFileDialog& dialog)
+{
+    return execute(dialog, false);
+}
+
+std::optional<QString> TScriptedWindowSystem::ExecuteSave(TFileDialog& dialog)
+{
+    return execute(dialog, true);
+}
+
+std::optional<QString> TScriptedWindowSystem::execute(TFileDialog& dialog, bool save)
+{
+    Dialogs.push_back({save, dialog.Filter, dialog.DefaultExt, dialog.FileName});
+    if (Paths.empty())
+        return std::nullopt;
+    std::optional<QString> path = Paths.front();
+    Paths.pop_front();
+    if (path)
+        dialog.FileName = *path;
+    return path;
+}
+
+void TScriptedWindowSystem::SetClipboardText(const QString& text)
+{
+    Clipboard = text;
+    ++ClipboardWrites;
+}
+
+QString TScriptedWindowSystem::ClipboardText() const
+{
+    return Clipboard;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/winsys/WindowSystem.h"
+
+#include <QStringList>
+
+#include <deque>
+
+// A window-system layer for tests and benchmarks: answers come from queues
+// the caller fills, and everything shown is recorded. An empty queue answers
+// Cancel, or a cancelled dialog.
+class TScriptedWindowSystem : public TWindowSystem {
+public:
+    struct TShownDialog {
+        bool Save = false;
+        QString Filter;
+        QString DefaultExt;
+        QString FileName;
+    };
+
+    std::deque<TAnswer> Answers;
+    std::deque<std::optional<QString>> Paths;
+
+    QStringList Confirmations;
+    std::deque<TButtons> ConfirmationButtons;
+    QStringList Errors;
+    std::deque<TShownDialog> Dialogs;
+    QString Clipboard;
+    int ClipboardWrites = 0;
+
+    TAnswer Confirm(const QString& text, TButtons buttons) override;
+    void ShowError(const QString& text) override;
+    std::optional<QString> ExecuteOpen(TFileDialog& dialog) override;
+    std::optional<QString> ExecuteSave(TFileDialog& dialog) override;
+    void SetClipboardText(const QString& text) override;
+    QString ClipboardText() const override;
+
+private:
+    std::optional<QString> execute(TFileDialog& dialog, bool save);
+};

@@ -1,0 +1,94 @@
+#include "values/PosixFile.h"
+
+#include "values/IoError.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+TPosixFile::TPosixFile(const QString& path, int flags) : TPosixFile(path, flags, true) {}
+
+TPosixFile::TPosixFile(const QString& path, int flags, bool mustOpen) : path_(path)
+{
+    if (!IsUsableFileName(path)) {
+        if (mustOpen)
+            throw EInOutError(IoCode::InvalidName);
+        errno = EINVAL;
+        return;
+    }
+    do {
+        fd_ = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC, 0666);
+    } while (fd_ < 0 && errno == EINTR);
+    if (fd_ < 0 && mustOpen)
+        ThrowIoError(errno, path);
+}
+
+TPosixFile::TPosixFile(TPosixFile&& other) noexcept : path_(std::move(other.path_)), fd_(other.fd_)
+{
+    other.fd_ = -1;
+}
+
+TPosixFile TPosixFile::TryOpen(const QString& path, int flags)
+{
+    return TPosixFile(path, flags, false);
+}
+
+TPosixFile::~TPosixFile()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+std::size_t TPosixFile::ReadAt0(char* data, std::size_t size)
+{
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd_, data + done, size - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            ThrowIoError(errno, path_);
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+std::size_t TPosixFile::WriteAt0(const char* data, std::size_t size)
+{
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pwrite(fd_, data + done, size - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+void TPosixFile::Close()
+{
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 && errno != EINTR)
+        ThrowIoError(errno, path_);
+}
+
+bool IsExistingFile(const QString& path)
+{
+    if (!IsUsableFileName(path))
+        return false;
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool IsUsableFileName(const QString& path)
+{
+    return !path.isEmpty() && !path.contains(QChar(u'\0'));
+}

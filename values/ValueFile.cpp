@@ -1,0 +1,59 @@
+#include "values/ValueFile.h"
+
+#include "values/IoError.h"
+#include "values/PosixFile.h"
+
+#include <QtEndian>
+
+#include <fcntl.h>
+
+namespace {
+
+using TRecord = std::array<char, ValueFileSize>;
+
+TRecord recordFromBuffer(const TValueBuffer& buffer)
+{
+    TRecord record{};
+    for (int i = 0; i < ValueCount; ++i)
+        qToLittleEndian<std::int16_t>(buffer[i], record.data() + 2 * i);
+    return record;
+}
+
+void copyRecordToBuffer(const TRecord& record, TValueBuffer& buffer)
+{
+    for (int i = 0; i < ValueCount; ++i)
+        buffer[i] = qFromLittleEndian<std::int16_t>(record.data() + 2 * i);
+}
+
+void refuseReadOnly(const QString& name)
+{
+    if (IsReadOnlyFile(name))
+        throw EInOutError(IoCode::AccessDenied);
+}
+
+}  // namespace
+
+bool LoadValueFile(const QString& name, TValueBuffer& buffer)
+{
+    if (!IsExistingFile(name))
+        return false;
+    refuseReadOnly(name);
+    TPosixFile file(name, O_RDWR);
+    TRecord record{};
+    if (file.ReadAt0(record.data(), record.size()) < record.size())
+        throw EInOutError(IoCode::ReadPastEnd);
+    file.Close();
+    copyRecordToBuffer(record, buffer);
+    return true;
+}
+
+void SaveValueFile(const QString& name, const TValueBuffer& buffer)
+{
+    refuseReadOnly(name);
+    TPosixFile existing = TPosixFile::TryOpen(name, O_RDWR);
+    TPosixFile file = existing.IsOpen() ? std::move(existing) : TPosixFile(name, O_RDWR | O_CREAT | O_TRUNC);
+    const TRecord record = recordFromBuffer(buffer);
+    if (file.WriteAt0(record.data(), record.size()) < record.size())
+        throw EInOutError(IoCode::DiskFull);
+    file.Close();
+}

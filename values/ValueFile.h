@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+constexpr int ValueCount = 2500;
+constexpr int ValueFileSize = 2 * ValueCount;
+
+// The document's values, in the order of the file.
+using TValueBuffer = std::array<std::int16_t, ValueCount>;
+
+// Reads the first ValueFileSize bytes of `name` into `buffer`. Returns false,
+// changing nothing, when no file of that name exists. Throws EInOutError when
+// the file cannot be read; `buffer` is then untouched, so a failed open never
+// leaves half a file in the document.
+[[nodiscard]] bool LoadValueFile(const QString& name, TValueBuffer& buffer);
+
+// Writes `buffer` over the first ValueFileSize bytes of `name`, keeping any
+// bytes after them, creating the file when it cannot be opened. Throws
+// EInOutError on failure. A read-only file is refused before the creation
+// step, which would otherwise cut it to nothing.
+void SaveValueFile(const QString& name, const TValueBuffer& buffer);
