@@ -1,0 +1,215 @@
+#pragma once
+
+#include "app/winsys/WindowSystem.h"
+#include "diagram/DragRectangle.h"
+#include "values/ValueFile.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QButtonGroup;
+class QFrame;
+class QItemSelection;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScrollArea;
+class QStringListModel;
+class QToolButton;
+class QMouseEvent;
+class TCanvas;
+class TDiagram;
+struct TSelectionRun;
+class TListBox;
+class TPaintBox;
+class TBereichDlg;
+class TKurvenDlg;
+class TExportState;
+class TSolarEvaluation;
+
+// The editor's only document window: layout, menus, document lifecycle, the
+// value list with editing, and the diagram's handlers. Its parts live in
+// several source files, one per concern.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm1(TWindowSystem& windowSystem, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Components, named as the user's documentation names them.
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    TListBox* ListBox1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    TPaintBox* PaintBox1 = nullptr;
+    QGroupBox* RadioGroup1 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    TFileDialog OpenDialog1;
+    TFileDialog SaveDialog1;
+
+    QMenu* Datei1 = nullptr;
+    QAction* Neu1 = nullptr;
+    QAction* ffnen1 = nullptr;
+    QAction* Speichern = nullptr;
+    QAction* Speichernunter = nullptr;
+    QAction* GrafikSpeichern = nullptr;
+    QAction* Beenden1 = nullptr;
+    QMenu* Bearbeiten1 = nullptr;
+    QAction* Ausschneiden1 = nullptr;
+    QAction* Kopieren1 = nullptr;
+    QAction* AusListekopieren1 = nullptr;
+    QAction* Einfgen1 = nullptr;
+    QAction* Lschen1 = nullptr;
+    QMenu* Anzeigen1 = nullptr;
+    QAction* Zahlenwerte1 = nullptr;
+    QAction* Grafik1 = nullptr;
+    QAction* Mittelwert1 = nullptr;
+    QAction* Kurvendarstellung = nullptr;
+    QMenu* Solarauswertung1 = nullptr;
+    QAction* Temperaturen1 = nullptr;
+    QAction* Energie1 = nullptr;
+    QAction* Speichernunter1 = nullptr;
+    QAction* Energie1speichernunter1 = nullptr;
+
+    TBereichDlg* BereichDlg = nullptr;
+    TKurvenDlg* KurvenDlg = nullptr;
+
+    // Document state.
+    std::unique_ptr<TValueBuffer> ValueBuffer;
+    std::unique_ptr<TExportState> ExportState;
+    std::unique_ptr<TDiagram> Diagram;
+    std::unique_ptr<TSolarEvaluation> SolarEvaluation;
+    QString CurrentFileName;
+    bool Loaded = false;
+    double MeanValue = 0.0;
+    bool Modified = false;
+    int CurveColor = 0x00FF00;
+
+    // File commands.
+    void Neu1Click();
+    void ffnen1Click();
+    void SpeichernClick();
+    void SpeichernunterClick();
+    void Beenden1Click();
+    void Zahlenwerte1Click();
+    void Grafik1Click();
+
+    // Value list, editing, selection and mean.
+    void FillList();
+    void CommitEdit();
+    void DeselectAll();
+    void SyncRunsFromList();
+    void UpdateMean();
+    void Edit1Enter();
+    void Edit1Exit();
+    void Edit1KeyDown(int key);
+    void ListBox1KeyDown(int key);
+    void ListBox1KeyUp(int key);
+    void ListBox1MouseUp();
+    void RadioGroup1Click();
+    void Mittelwert1Click();
+    void Ausschneiden1Click();
+    void Kopieren1Click();
+    void AusListekopieren1Click();
+    void Einfgen1Click();
+    void Lschen1Click();
+
+    // Diagram.
+    void SetupAxisForMode();
+    void PaintBox1Paint(TCanvas& canvas);
+    void PaintBox1MouseDown(const QMouseEvent& event);
+    void PaintBox1MouseMove(const QMouseEvent& event);
+    void PaintBox1MouseUp();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void KurvendarstellungClick();
+
+    // Exports and evaluations.
+    void GrafikSpeichernClick();
+    void Temperaturen1Click();
+    void Energie1Click();
+    void Speichernunter1Click();
+    void Energie1speichernunter1Click();
+
+    [[nodiscard]] int NumberMode() const;
+    [[nodiscard]] int ItemIndex() const;
+    [[nodiscard]] int TopIndex() const;
+    void SetTopIndex(int line);
+    [[nodiscard]] std::vector<int> SelectedLines() const;
+
+    // Runs a handler at the event boundary: an error it raises ends it and
+    // is shown by the error display, never crossing Qt's event loop.
+    void Guard(const std::function<void()>& handler);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormResize();
+    [[nodiscard]] bool FormClose();
+
+    void createControls();
+    void createRadioGroup(QWidget* client);
+    void createDiagramPane(QWidget* client);
+    void createMenus();
+    void createFileMenu();
+    void createEditMenu();
+    void createViewMenu();
+    void createSolarMenu();
+    QAction* addItem(QMenu* menu, const QString& caption, void (TForm1::*handler)());
+    void createDialogs();
+
+    void connectListHandlers();
+    void ResetView();
+    void UpdateMenus();
+    void UpdateEditVisibility();
+    void SetTitle(const QString& fileName);
+
+    // The change prompt: false when the user cancels, or asked to save and
+    // then cancelled the save dialog, so nothing gets lost.
+    [[nodiscard]] bool ConfirmDiscardChanges();
+    // Saves under the current name, or asks for one; false when cancelled.
+    [[nodiscard]] bool SaveDocument();
+    [[nodiscard]] bool SaveDocumentAs();
+
+    // Value list and editing helpers.
+    [[nodiscard]] QString ValueText(int index) const;
+    [[nodiscard]] QString ValueLine(int index) const;
+    void SelectLine(int line);
+    void SelectLines(const std::vector<TSelectionRun>& runs);
+    void SelectRows(const std::vector<int>& rows);
+    void selectWithCurrent(const QItemSelection& selection, int current);
+    void connectDiagramHandlers();
+    void ZoomTo(int height);
+    void FinishDiagramSelection();
+    void MoveInEdit1(int step);
+    void ShowValueInEdit1(int line);
+    void Follow();
+    void MoveFocus(QWidget* target);
+    [[nodiscard]] bool IsShown(const QWidget* control) const;
+    [[nodiscard]] QLineEdit* ActiveEdit() const;
+
+    TWindowSystem& windowSystem_;
+    QStringListModel* listModel_ = nullptr;
+    QButtonGroup* numberModeButtons_ = nullptr;
+    int numberMode_ = 0;
+    TDragRectangle dragRectangle_;
+};
+
+[[nodiscard]] QString FileNamePart(const QString& path);

@@ -1,0 +1,53 @@
+#include "app/TForm1.h"
+
+#include "app/ListBox.h"
+
+#include <QAbstractItemModel>
+#include <QLineEdit>
+
+QLineEdit* TForm1::ActiveEdit() const
+{
+    QWidget* active = focusWidget();
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3})
+        if (active == edit)
+            return edit;
+    return nullptr;
+}
+
+void TForm1::Ausschneiden1Click()
+{
+    if (QLineEdit* edit = ActiveEdit())
+        edit->cut();
+}
+
+void TForm1::Kopieren1Click()
+{
+    if (focusWidget() == ListBox1)
+        AusListekopieren1Click();
+    else if (QLineEdit* edit = ActiveEdit())
+        edit->copy();
+}
+
+void TForm1::AusListekopieren1Click()
+{
+    const std::vector<int> lines = SelectedLines();
+    if (lines.empty())
+        return;
+    QString text;
+    for (const int line : lines)
+        text += ListBox1->model()->index(line, 0).data().toString() + QStringLiteral("\r\n");
+    windowSystem_.SetClipboardText(text);
+}
+
+void TForm1::Einfgen1Click()
+{
+    if (QLineEdit* edit = ActiveEdit())
+        edit->paste();
+}
+
+void TForm1::Lschen1Click()
+{
+    QLineEdit* edit = ActiveEdit();
+    if (edit && edit->hasSelectedText())
+        edit->del();
+}

@@ -1,0 +1,81 @@
+#include "app/winsys/QtWindowSystem.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+TAnswer TQtWindowSystem::Confirm(const QString& text, TButtons buttons)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), text, QMessageBox::NoButton, parent_);
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    QPushButton* cancel = nullptr;
+    if (buttons == TButtons::YesNoCancel) {
+        cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        box.setEscapeButton(cancel);
+    }
+    box.setDefaultButton(yes);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return TAnswer::Yes;
+    if (box.clickedButton() == no)
+        return TAnswer::No;
+    return TAnswer::Cancel;
+}
+
+void TQtWindowSystem::ShowError(const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+std::optional<QString> TQtWindowSystem::ExecuteOpen(TFileDialog& dialog)
+{
+    return execute(dialog, false);
+}
+
+std::optional<QString> TQtWindowSystem::ExecuteSave(TFileDialog& dialog)
+{
+    return execute(dialog, true);
+}
+
+std::optional<QString> TQtWindowSystem::execute(TFileDialog& dialog, bool save)
+{
+    QFileDialog box(parent_);
+    // Qt's own dialog behaves the same on every desktop and can be driven by tests.
+    box.setOption(QFileDialog::DontUseNativeDialog);
+    box.setOption(QFileDialog::HideNameFilterDetails);
+    box.setOption(QFileDialog::DontConfirmOverwrite);
+    box.setOption(QFileDialog::ReadOnly, false);
+    box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The open command handles a typed name that does not exist itself.
+    box.setFileMode(QFileDialog::AnyFile);
+    box.setNameFilters(QtNameFilters(dialog.Filter));
+    if (!dialog.FileName.isEmpty())
+        box.selectFile(dialog.FileName);
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+        return std::nullopt;
+    dialog.FileName = box.selectedFiles().constFirst();
+    return dialog.FileName;
+}
+
+void TQtWindowSystem::SetClipboardText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+QString TQtWindowSystem::ClipboardText() const
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+QStringList QtNameFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << parts[i] + QStringLiteral(" (") + parts[i + 1] + u')';
+    return filters;
+}

@@ -1,0 +1,102 @@
+#include "bereich/BereichDlg.h"
+
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int MaxRangeSpan = 1199;
+constexpr int HighestFirst = 2500;
+
+void setUpSpinEdit(TSpinEdit* spinEdit, int maxValue, int value)
+{
+    spinEdit->SetMinValue(0);
+    spinEdit->SetMaxValue(maxValue);
+    spinEdit->SetValue(value);
+}
+
+}  // namespace
+
+TBereichDlg::TBereichDlg(QWidget* parent) : QDialog(parent)
+{
+    // The pixel layout is made for the main window's font; take it over.
+    setAttribute(Qt::WA_WindowPropagation);
+    setWindowTitle(QStringLiteral("Bereichsauswahl"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(303, 151);
+    createLabels();
+    createSpinEdits();
+    createButtons();
+    setUpTabOrder();
+}
+
+void TBereichDlg::createLabels()
+{
+    Label1->setText(QStringLiteral("Wählen Sie einen Bereich von maximal 1200 Werten aus, die in der Grafikdatei "
+                                   "gespeichert werden sollen!"));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A wider font than the layout was made for needs a third line; the
+    // label grows rather than cutting the text.
+    Label1->setGeometry(16, 8, 275, std::max(26, Label1->heightForWidth(275)));
+    Label2->setText(QStringLiteral("Erster Wert:"));
+    Label2->move(16, 48);
+    Label2->adjustSize();
+    Label3->setText(QStringLiteral("Letzter Wert:"));
+    Label3->move(200, 48);
+    Label3->adjustSize();
+}
+
+// The handlers are connected after the initial values, so that creating the
+// dialog leaves the bounds as laid out.
+void TBereichDlg::createSpinEdits()
+{
+    SpinEdit1->setGeometry(16, 64, 81, 22);
+    setUpSpinEdit(SpinEdit1, HighestFirst, 0);
+    SpinEdit2->setGeometry(200, 64, 81, 22);
+    setUpSpinEdit(SpinEdit2, MaxRangeSpan, MaxRangeSpan);
+    connect(SpinEdit1, &TSpinEdit::Changed, this, &TBereichDlg::SpinEdit1Change);
+    connect(SpinEdit2, &TSpinEdit::Changed, this, &TBereichDlg::SpinEdit2Change);
+}
+
+void TBereichDlg::createButtons()
+{
+    OKBtn->setText(QStringLiteral("OK"));
+    OKBtn->setDefault(true);
+    OKBtn->setGeometry(79, 108, 75, 25);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    CancelBtn->setText(QStringLiteral("Abbrechen"));
+    CancelBtn->setGeometry(161, 108, 75, 25);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TBereichDlg::setUpTabOrder()
+{
+    QWidget::setTabOrder(OKBtn, CancelBtn);
+    QWidget::setTabOrder(CancelBtn, SpinEdit1);
+    QWidget::setTabOrder(SpinEdit1, SpinEdit2);
+    OKBtn->setFocus();
+}
+
+void TBereichDlg::showEvent(QShowEvent* event)
+{
+    if (const QScreen* shown = screen())
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), shown->availableGeometry()));
+    QDialog::showEvent(event);
+}
+
+void TBereichDlg::SpinEdit1Change()
+{
+    const int first = SpinEdit1->Value();
+    SpinEdit2->SetMaxValue(std::min(first, HighestFirst - MaxRangeSpan) + MaxRangeSpan);
+    SpinEdit2->SetMinValue(first);
+}
+
+void TBereichDlg::SpinEdit2Change()
+{
+    const int last = SpinEdit2->Value();
+    SpinEdit1->SetMinValue(std::max(last, MaxRangeSpan) - MaxRangeSpan);
+    SpinEdit1->SetMaxValue(last);
+}

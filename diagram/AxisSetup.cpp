@@ -1,0 +1,58 @@
+#include "diagram/AxisSetup.h"
+
+#include "diagram/TDiagram.h"
+
+#include <cmath>
+
+namespace {
+
+// Integer and hexadecimal values are 1024 times the fixed-point ones; their
+// ticks use the round thousand nearest to that.
+constexpr double WholeStep = 1000.0;
+
+struct TAxisRange {
+    double Min = 0.0;
+    double Max = 0.0;
+    bool Hex = false;
+};
+
+}
+
+void ApplyYStepRule(TDiagram& diagram, int numberMode, int surfaceHeight)
+{
+    if (surfaceHeight <= 0)
+        return;
+    const double q = 2400.0 / surfaceHeight;
+    switch (numberMode) {
+    case AxisFixedPoint:
+        diagram.YStep = q < 1 ? q : std::nearbyint(q);
+        break;
+    case AxisIntegerMode:
+    case AxisHexMode:
+        diagram.YStep = q < 1 ? std::nearbyint(WholeStep * q) : WholeStep * std::nearbyint(q);
+        break;
+    default:
+        break;
+    }
+}
+
+void ApplyAxisRange(TDiagram& diagram, int numberMode)
+{
+    TAxisRange range;
+    switch (numberMode) {
+    case AxisFixedPoint:
+        range = {-32.0, 32.0, false};
+        break;
+    case AxisIntegerMode:
+        range = {-32000.0, 32000.0, false};
+        break;
+    case AxisHexMode:
+        range = {0.0, 64000.0, true};
+        break;
+    default:
+        return;
+    }
+    diagram.YMin = range.Min;
+    diagram.YMax = range.Max;
+    diagram.HexYLabels = range.Hex;
+}

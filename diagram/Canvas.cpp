@@ -1,0 +1,143 @@
+#include "diagram/Canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+constexpr int TextColor = 0x000000;
+
+// The distance covered after `step` of `steps` equal steps along `distance`,
+// rounded to the pixel, a half towards the start: a line and its reverse
+// then cover mirror images of each other.
+int Along(int distance, int step, int steps)
+{
+    const std::int64_t twice = 2 * std::int64_t{step} * std::abs(distance);
+    const int covered = int((twice + steps - 1) / (2 * std::int64_t{steps}));
+    return distance < 0 ? -covered : covered;
+}
+
+}
+
+QColor ToQColor(int color)
+{
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+QRegion FocusOutline(const TRect& rect)
+{
+    if (rect.IsEmpty())
+        return {};
+    const QRect outer = rect.ToQRect();
+    return QRegion(outer).subtracted(QRegion(outer.adjusted(1, 1, -1, -1)));
+}
+
+TCanvas::TCanvas(QPainter& painter, const TRect& clip)
+    : FPainter(painter), FClip(clip)
+{
+    FPainter.setRenderHint(QPainter::Antialiasing, false);
+    FPainter.setClipRect(clip.ToQRect(), Qt::IntersectClip);
+}
+
+void TCanvas::MoveTo(int x, int y)
+{
+    FPenPos = {x, y};
+}
+
+void TCanvas::LineTo(int x, int y)
+{
+    Line(FPenPos, {x, y});
+}
+
+void TCanvas::Line(QPoint from, QPoint to)
+{
+    FPenPos = to;
+    if (from == to)
+        return;
+    if (from.x() == to.x() || from.y() == to.y())
+        StrokeStraight(from, to);
+    else
+        StrokeSlanted(from, to);
+}
+
+void TCanvas::StrokeStraight(QPoint from, QPoint to)
+{
+    // Step back one pixel from the end towards the start: that is the last
+    // pixel covered.
+    const QPoint last(to.x() - (to.x() > from.x()) + (to.x() < from.x()),
+                      to.y() - (to.y() > from.y()) + (to.y() < from.y()));
+    StampPen(QRect(QPoint(std::min(from.x(), last.x()), std::min(from.y(), last.y())),
+                   QPoint(std::max(from.x(), last.x()), std::max(from.y(), last.y()))));
+}
+
+void TCanvas::StrokeSlanted(QPoint from, QPoint to)
+{
+    const QPoint delta = to - from;
+    const int steps = std::max(std::abs(delta.x()), std::abs(delta.y()));
+    for (int step = 0; step < steps; ++step) {
+        const QPoint offset(Along(delta.x(), step, steps), Along(delta.y(), step, steps));
+        StampPen(QRect(from + offset, QSize(1, 1)));
+    }
+}
+
+void TCanvas::StampPen(const QRect& pixels)
+{
+    const int width = std::max(FPenWidth, 1);
+    const int before = width / 2;
+    const int after = width - 1 - before;
+    FPainter.fillRect(pixels.adjusted(-before, -before, after, after), ToQColor(FPenColor));
+}
+
+void TCanvas::FillRect(const TRect& rect)
+{
+    if (FBrushStyle == TBrushStyle::Solid && !rect.IsEmpty())
+        FPainter.fillRect(rect.ToQRect(), ToQColor(FBrushColor));
+}
+
+void TCanvas::Polygon(std::span<const QPoint> points)
+{
+    if (points.empty())
+        return;
+    if (FBrushStyle == TBrushStyle::Solid) {
+        FPainter.setPen(Qt::NoPen);
+        FPainter.setBrush(ToQColor(FBrushColor));
+        FPainter.drawPolygon(points.data(), int(points.size()));
+        FPainter.setBrush(Qt::NoBrush);
+    }
+    MoveTo(points.back().x(), points.back().y());
+    for (const QPoint& p : points)
+        LineTo(p.x(), p.y());
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text)
+{
+    const QFontMetrics metrics(FPainter.font());
+    if (FBrushStyle == TBrushStyle::Solid)
+        FPainter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(), ToQColor(FBrushColor));
+    FPainter.setPen(ToQColor(TextColor));
+    FPainter.drawText(QPoint(x, y + metrics.ascent()), text);
+}
+
+int TCanvas::TextWidth(const QString& text) const
+{
+    return QFontMetrics(FPainter.font()).horizontalAdvance(text);
+}
+
+int TCanvas::TextHeight(const QString&) const
+{
+    return QFontMetrics(FPainter.font()).height();
+}
+
+void TCanvas::DrawFocusRect(const TRect& rect)
+{
+    const QPainter::CompositionMode mode = FPainter.compositionMode();
+    FPainter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    for (const QRect& part : FocusOutline(rect))
+        FPainter.fillRect(part, Qt::white);
+    FPainter.setCompositionMode(mode);
+}

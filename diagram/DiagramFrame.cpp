@@ -1,0 +1,107 @@
+#include "diagram/TDiagram.h"
+
+#include "diagram/Canvas.h"
+#include "diagram/Rounding.h"
+#include "diagram/TickLabel.h"
+
+#include <QPoint>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr int Blue = 0xFF0000;
+constexpr int Black = 0x000000;
+constexpr int TickHalf = 2;
+constexpr int LabelGap = 3;
+constexpr int ArrowHalf = 2;
+constexpr int ArrowLength = 5;
+// A step that would give more ticks than this is not drawn at all; it can
+// only come from a degenerate surface size.
+constexpr double MaxTicks = 100000.0;
+
+struct TTickRange {
+    int First = 0;
+    int Last = -1;
+};
+
+TTickRange TicksOf(double min, double max, double step)
+{
+    if (!(step > 0) || !std::isfinite(step) || (max - min) / step > MaxTicks)
+        return {};
+    return {RoundEven(min / step), RoundEven(max / step)};
+}
+
+}
+
+void TDiagram::DrawFrame(TCanvas& canvas)
+{
+    TakeVisibleRange(canvas.ClipRect());
+    canvas.SetBrushStyle(TBrushStyle::Solid);
+    canvas.SetBrushColor(Blue);
+    canvas.SetPenColor(Blue);
+    DrawSelectionMarks(canvas);
+    canvas.SetPenColor(Black);
+    canvas.SetBrushColor(Black);
+    DrawAxes(canvas);
+    canvas.SetBrushStyle(TBrushStyle::Clear);
+    DrawXTicks(canvas);
+    DrawYTicks(canvas);
+}
+
+void TDiagram::TakeVisibleRange(const TRect& clip)
+{
+    VisibleFrom = std::max((clip.Left - FrameLeft) / XScale + XMin, XMin);
+    VisibleTo = std::min((clip.Right - FrameLeft) / XScale + XMin, XMax);
+}
+
+void TDiagram::DrawSelectionMarks(TCanvas& canvas) const
+{
+    for (const TSelectionRun& run : Runs()) {
+        const int left = ColumnOf(run.Start);
+        if (run.Count > 1)
+            canvas.FillRect({left, FrameTop, ColumnOf(run.Start + run.Count), FrameBottom});
+        else
+            canvas.Line({left, FrameTop}, {left, FrameBottom});
+    }
+}
+
+void TDiagram::DrawAxes(TCanvas& canvas) const
+{
+    canvas.Line({FrameLeft, OriginY}, {FrameRight, OriginY});
+    const std::array xArrow{QPoint(FrameRight, OriginY - ArrowHalf), QPoint(FrameRight, OriginY + ArrowHalf),
+                            QPoint(FrameRight + ArrowLength, OriginY)};
+    canvas.Polygon(xArrow);
+    canvas.Line({OriginX, FrameBottom}, {OriginX, FrameTop});
+    const std::array yArrow{QPoint(OriginX - ArrowHalf, FrameTop), QPoint(OriginX + ArrowHalf, FrameTop),
+                            QPoint(OriginX, FrameTop - ArrowLength)};
+    canvas.Polygon(yArrow);
+}
+
+void TDiagram::DrawXTicks(TCanvas& canvas) const
+{
+    const TTickRange ticks = TicksOf(XMin, XMax, XStep);
+    for (int i = ticks.First; i <= ticks.Last; ++i) {
+        const int px = RoundEven(i * XStep * XScale) + OriginX;
+        if (px <= FrameLeft || px >= FrameRight)
+            continue;
+        canvas.Line({px, OriginY - TickHalf}, {px, OriginY + TickHalf});
+        const QString label = TickLabel(i, XStep, HexXLabels);
+        canvas.TextOut(px - canvas.TextWidth(label) / 2, OriginY + LabelGap, label);
+    }
+}
+
+void TDiagram::DrawYTicks(TCanvas& canvas) const
+{
+    const TTickRange ticks = TicksOf(YMin, YMax, YStep);
+    for (int j = ticks.First; j <= ticks.Last; ++j) {
+        const int py = OriginY - RoundEven(j * YStep * YScale);
+        if (py <= FrameTop || py >= FrameBottom)
+            continue;
+        canvas.Line({OriginX - TickHalf, py}, {OriginX + TickHalf, py});
+        const QString label = TickLabel(j, YStep, HexYLabels);
+        canvas.TextOut(OriginX - LabelGap - canvas.TextWidth(label), py - canvas.TextHeight(label) / 2, label);
+    }
+}

@@ -1,0 +1,16 @@
+#include "diagram/DragRectangle.h"
+
+#include "diagram/Canvas.h"
+
+QRegion TDragRectangle::Set(const TRect& rect)
+{
+    // Pixels on both outlines stay inverted; only the others change.
+    const QRegion changed = FocusOutline(FRect).xored(FocusOutline(rect));
+    FRect = rect;
+    return changed;
+}
+
+void TDragRectangle::Draw(TCanvas& canvas) const
+{
+    canvas.DrawFocusRect(FRect);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QMouseEvent;
+class TCanvas;
+
+// A surface that paints nothing of its own: its owner draws through OnPaint
+// on whatever part is exposed, and receives its mouse events.
+class TPaintBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TPaintBox(QWidget* parent = nullptr);
+
+    std::function<void(TCanvas&)> OnPaint;
+    std::function<void(QMouseEvent&)> OnMouseDown;
+    std::function<void(QMouseEvent&)> OnMouseMove;
+    std::function<void(QMouseEvent&)> OnMouseUp;
+    // Free for the owner's use.
+    int Tag = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};

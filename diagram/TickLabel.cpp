@@ -1,0 +1,25 @@
+#include "diagram/TickLabel.h"
+
+#include "diagram/Rounding.h"
+#include "values/GeneralFormat.h"
+
+#include <QLocale>
+
+namespace {
+
+QString DecimalText(double value)
+{
+    const QString separator = QLocale().decimalPoint();
+    return FormatGeneral(value, separator.isEmpty() ? QChar(u'.') : separator.front());
+}
+
+}
+
+QString TickLabel(int tick, double step, bool hex)
+{
+    if (tick == 0)
+        return {};
+    const double value = tick * step;
+    const QString text = hex ? QString::number(RoundEven(value), 16).toUpper() : DecimalText(value);
+    return text.left(TickLabelLength);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "export/ExportState.h"
+
+#include <QByteArray>
+
+#include <cstdint>
+
+// The cell as cell / 1024 with five decimals and "." whatever the locale,
+// an exact decimal half rounded away from zero, right-aligned in 10
+// characters; a longer text is kept whole.
+[[nodiscard]] QByteArray FormatColumnCell(std::int32_t cell);
+
+// Writes the header of the first ColumnCount names and all 1200 rows to
+// ExportFileName, lines ended by CR LF. The target is replaced only once the
+// new file is complete, so a failure leaves any old file as it was. Throws
+// EInOutError; a target without write permission fails with code 105.
+void WriteColumnFile(const TExportState& state);

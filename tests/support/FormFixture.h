@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/ListBox.h"
+#include "app/TForm1.h"
+#include "app/winsys/ScriptedWindowSystem.h"
+#include "support/TestFiles.h"
+
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+#include <memory>
+
+// A shown main window driven through the scripted window-system layer, with
+// a German locale and Qt's German texts, as a user of the program has them.
+class TFormFixture {
+public:
+    TFormFixture()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Form = std::make_unique<TForm1>(Windows);
+        Form->show();
+        Active = QTest::qWaitForWindowActive(Form.get());
+    }
+
+    static void InstallGermanTexts()
+    {
+        static QTranslator translator;
+        if (translator.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&translator);
+    }
+
+    [[nodiscard]] QString Path(const QString& name) const { return Dir.filePath(name); }
+
+    // Writes a value file whose value i is first + step * i.
+    QString WriteValueFile(const QString& name, int first = 0, int step = 1) const
+    {
+        QByteArray bytes(ValueFileSize, '\0');
+        for (int i = 0; i < ValueCount; ++i) {
+            const auto value = static_cast<std::uint16_t>(first + step * i);
+            bytes[2 * i] = static_cast<char>(value & 0xFF);
+            bytes[2 * i + 1] = static_cast<char>(value >> 8);
+        }
+        WriteBytes(Path(name), bytes);
+        return Path(name);
+    }
+
+    void Open(const QString& path)
+    {
+        Windows.Paths.push_back(path);
+        Form->ffnen1->trigger();
+    }
+
+    // Selects `line` alone, types `text` into the entry field and presses Enter.
+    void TypeValue(int line, const QString& text)
+    {
+        TListBox* list = Form->ListBox1;
+        list->selectionModel()->clearSelection();
+        list->selectionModel()->setCurrentIndex(list->model()->index(line, 0), QItemSelectionModel::Select);
+        QTest::keyClicks(Form->Edit1, text);
+        QTest::keyClick(Form->Edit1, Qt::Key_Return);
+    }
+
+    TScriptedWindowSystem Windows;
+    QTemporaryDir Dir;
+    std::unique_ptr<TForm1> Form;
+    bool Active = false;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+// Small file helpers shared by the tests; every test works in a QTemporaryDir.
+[[nodiscard]] QByteArray ReadBytes(const QString& path);
+void WriteBytes(const QString& path, const QByteArray& bytes);
+// Bytes 0, 1, 2, ... cycling through 0..255.
+[[nodiscard]] QByteArray PatternBytes(int size);
+void MakeReadOnly(const QString& path);
+
+// Runs `body` in a forked child whose files may grow to at most `limit`
+// bytes (writes beyond that come up short instead of killing it) and
+// returns the child's exit status.
+[[nodiscard]] int RunWithFileSizeLimit(long limit, const std::function<int()>& body);

@@ -1,0 +1,378 @@
+#include "support/FormFixture.h"
+
+#include "app/ListBox.h"
+#include "diagram/TDiagram.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QGroupBox>
+
+class TestFormList : public QObject {
+    Q_OBJECT
+
+private:
+    // An open document whose value i is `first` + `step` * i, in `mode`.
+    static std::unique_ptr<TFormFixture> document(int mode = 0, int first = 0, int step = 1)
+    {
+        auto f = std::make_unique<TFormFixture>();
+        f->Open(f->WriteValueFile("a.kos", first, step));
+        setMode(*f, mode);
+        return f;
+    }
+
+    static void setMode(TFormFixture& f, int mode)
+    {
+        if (f.Form->NumberMode() == mode)
+            return;
+        QRadioButton* item = f.Form->RadioGroup1->findChildren<QRadioButton*>().at(mode);
+        QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(5, item->height() / 2));
+    }
+
+    static QString line(const TForm1& form, int row)
+    {
+        return form.ListBox1->model()->index(row, 0).data().toString();
+    }
+
+    static void clickLine(TFormFixture& f, int row, Qt::KeyboardModifiers modifiers = {})
+    {
+        TListBox* list = f.Form->ListBox1;
+        const QModelIndex index = list->model()->index(row, 0);
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualRect(index).center());
+    }
+
+    static std::vector<int> runsAsLines(const TForm1& form)
+    {
+        std::vector<int> lines;
+        for (const TSelectionRun& run : form.Diagram->Runs())
+            for (int i = run.Start; i < run.Start + run.Count; ++i)
+                lines.push_back(i);
+        return lines;
+    }
+
+private slots:
+    void typedValueGoesIntoEverySelectedLine()
+    {
+        auto f = document(0);
+        clickLine(*f, 3);
+        clickLine(*f, 5, Qt::ControlModifier);
+        clickLine(*f, 7, Qt::ControlModifier);
+        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
+        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("0,007"));
+        QTest::keyClicks(f->Form->Edit1, "1,5");
+        QTest::keyClick(f->Form->Edit1, Qt::Key_Return);
+        for (int row : {3, 5, 7})
+            QCOMPARE((*f->Form->ValueBuffer)[row], std::int16_t(1536));
+        QCOMPARE((*f->Form->ValueBuffer)[4], std::int16_t(4));
+        QCOMPARE(line(*f->Form, 5), QStringLiteral("5    1,500"));
+        QCOMPARE(f->Form->SelectedLines(), std::vector<int>{8});
+        QCOMPARE(f->Form->ItemIndex(), 8);
+        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("0,008"));
+        QCOMPARE(f->Form->Edit1->selectedText(), QStringLiteral("0,008"));
+        QVERIFY(!f->Form->Edit1->isModified());
+        QVERIFY(f->Form->Modified);
+        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
+        // The key went up in the entry field, so the runs still show the click.
+        QCOMPARE(runsAsLines(*f->Form), (std::vector<int>{3, 5, 7}));
+    }
+
+    void movesAtTheEnds_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("enter on last line") << 2499 << int(Qt::Key_Return) << "5" << 2499;
+        QTest::newRow("down on last line") << 2499 << int(Qt::Key_Down) << "" << 2499;
+        QTest::newRow("up on first line") << 0 << int(Qt::Key_Up) << "" << 0;
+        QTest::newRow("up in the middle") << 10 << int(Qt::Key_Up) << "5" << 9;
+        QTest::newRow("enter without typing") << 10 << int(Qt::Key_Return) << "" << 11;
+    }
+
+    void movesAtTheEnds()
+    {
+        QFETCH(int, row);
+        QFETCH(int, key);
+        QFETCH(QString, typed);
+        QFETCH(int, selected);
+        auto f = document(1);
+        clickLine(*f, row);
+        QTest::keyClicks(f->Form->Edit1, typed);
+        QTest::keyClick(f->Form->Edit1, Qt::Key(key));
+        QCOMPARE(f->Form->SelectedLines(), std::vector<int>{selected});
+        QCOMPARE(f->Form->ItemIndex(), selected);
+        const int shown = typed.isEmpty() || selected != row ? selected : row;
+        QCOMPARE(f->Form->Edit1->text(), QString::number((*f->Form->ValueBuffer)[shown]));
+        if (!typed.isEmpty())
+            QCOMPARE((*f->Form->ValueBuffer)[row], std::int16_t(typed.toInt()));
+        // Without a typed value the list takes the focus for the next key.
+        QCOMPARE(f->Form->focusWidget() == f->Form->ListBox1, typed.isEmpty());
+    }
+
+    void rejectedEntriesChangeNothing_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("unparsable") << 1 << "abc";
+        QTest::newRow("above range") << 1 << "32768";
+        QTest::newRow("below range") << 1 << "-32769";
+        QTest::newRow("fixed point 32") << 0 << "32";
+        QTest::newRow("hex beyond 16 bits") << 2 << "18000";
+        QTest::newRow("trailing blank") << 0 << "2 ";
+        QTest::newRow("second comma") << 0 << "1,2,3";
+    }
+
+    void rejectedEntriesChangeNothing()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, typed);
+        auto f = document(mode, 100);
+        clickLine(*f, 3);
+        clickLine(*f, 4, Qt::ShiftModifier);
+        const TValueBuffer before = *f->Form->ValueBuffer;
+        QTest::keyClicks(f->Form->Edit1, typed);
+        QTest::keyClick(f->Form->Edit1, Qt::Key_Return);
+        QVERIFY(*f->Form->ValueBuffer == before);
+        QVERIFY(!f->Form->Modified);
+        QCOMPARE(f->Form->SelectedLines(), std::vector<int>{5});
+    }
+
+    void entryFieldHoldsTenCharacters()
+    {
+        auto f = document(1, 100);
+        clickLine(*f, 2);
+        QTest::keyClicks(f->Form->Edit1, "00000000001");
+        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("0000000000"));
+        QTest::keyClick(f->Form->Edit1, Qt::Key_Return);
+        QCOMPARE((*f->Form->ValueBuffer)[2], std::int16_t(0));
+    }
+
+    void boundsAreAccepted_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("value");
+        QTest::newRow("lowest") << "-32768" << -32768;
+        QTest::newRow("highest") << "32767" << 32767;
+        QTest::newRow("hex prefix") << "$7FFF" << 32767;
+    }
+
+    void boundsAreAccepted()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, value);
+        auto f = document(1);
+        clickLine(*f, 6);
+        QTest::keyClicks(f->Form->Edit1, typed);
+        QTest::keyClick(f->Form->Edit1, Qt::Key_Down);
+        QCOMPARE((*f->Form->ValueBuffer)[6], std::int16_t(value));
+        QCOMPARE(line(*f->Form, 6), QStringLiteral("6    ") + QString::number(value));
+    }
+
+    void leavingTheFieldCommits()
+    {
+        auto f = document(1);
+        clickLine(*f, 6);
+        QTest::keyClicks(f->Form->Edit1, "77");
+        clickLine(*f, 9);
+        QCOMPARE((*f->Form->ValueBuffer)[6], std::int16_t(77));
+        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("9"));
+    }
+
+    void listKeysShowNeighbourValue_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("down") << 10 << int(Qt::Key_Down) << "11";
+        QTest::newRow("up") << 10 << int(Qt::Key_Up) << "9";
+        QTest::newRow("down on last line") << 2499 << int(Qt::Key_Down) << "2499";
+        QTest::newRow("up on first line") << 0 << int(Qt::Key_Up) << "0";
+    }
+
+    void listKeysShowNeighbourValue()
+    {
+        QFETCH(int, row);
+        QFETCH(int, key);
+        QFETCH(QString, shown);
+        auto f = document(1);
+        clickLine(*f, row);
+        f->Form->ListBox1->setFocus();
+        QTest::keyClick(f->Form->ListBox1, Qt::Key(key));
+        QCOMPARE(f->Form->Edit1->text(), shown);
+        QCOMPARE(f->Form->focusWidget(), f->Form->ListBox1);
+        QCOMPARE(runsAsLines(*f->Form), f->Form->SelectedLines());
+        QTest::keyClick(f->Form->ListBox1, Qt::Key_Return);
+        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
+    }
+
+    void mean_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QList<int>>("values");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("hex -1 and 1") << 2 << QList<int>{-1, 1} << "8000";
+        QTest::newRow("integer -1 and 1") << 1 << QList<int>{-1, 1} << "0";
+        QTest::newRow("hex 1 and 2") << 2 << QList<int>{1, 2} << "0001";
+        QTest::newRow("integer 1 and 2") << 1 << QList<int>{1, 2} << "1,5";
+        QTest::newRow("fixed 512 and 1024") << 0 << QList<int>{512, 1024} << "0,75";
+        QTest::newRow("fixed single 1") << 0 << QList<int>{1} << "0,0009765625";
+        QTest::newRow("fixed negative") << 0 << QList<int>{-2048, -1024} << "-1,5";
+    }
+
+    void mean()
+    {
+        QFETCH(int, mode);
+        QFETCH(QList<int>, values);
+        QFETCH(QString, text);
+        auto f = document(mode);
+        for (int i = 0; i < values.size(); ++i)
+            (*f->Form->ValueBuffer)[i] = static_cast<std::int16_t>(values[i]);
+        clickLine(*f, 0);
+        clickLine(*f, int(values.size()) - 1, Qt::ShiftModifier);
+        f->Form->Mittelwert1->trigger();
+        QVERIFY(f->Form->Edit3->isVisible());
+        QCOMPARE(f->Form->Edit3->text(), text);
+    }
+
+    void meanOfOneAmongAll()
+    {
+        auto f = document(0, 0, 0);
+        (*f->Form->ValueBuffer)[1234] = 1;
+        f->Form->Mittelwert1->trigger();
+        clickLine(*f, 0);
+        clickLine(*f, 2499, Qt::ShiftModifier);
+        QCOMPARE(f->Form->Edit3->text(), QStringLiteral("3,90625E-7"));
+    }
+
+    void meanWithoutSelectionKeepsLastValue()
+    {
+        auto f = document(1, 10);
+        clickLine(*f, 0);
+        f->Form->Mittelwert1->trigger();
+        QCOMPARE(f->Form->MeanValue, 10.0);
+        f->Form->Mittelwert1->trigger();
+        f->Form->DeselectAll();
+        f->Form->Mittelwert1->trigger();
+        QCOMPARE(f->Form->Edit3->text(), QString());
+        QCOMPARE(f->Form->MeanValue, 10.0);
+    }
+
+    void modeChangeRestoresSyncedSelection()
+    {
+        auto f = document(1);
+        f->Form->SetTopIndex(40);
+        clickLine(*f, 50);
+        clickLine(*f, 52, Qt::ShiftModifier);
+        QTest::keyClicks(f->Form->Edit1, "1");
+        QTest::keyClick(f->Form->Edit1, Qt::Key_Return);
+        QCOMPARE(f->Form->SelectedLines(), std::vector<int>{53});
+        const int top = f->Form->TopIndex();
+        setMode(*f, 2);
+        QCOMPARE(f->Form->SelectedLines(), (std::vector<int>{50, 51, 52}));
+        QCOMPARE(f->Form->ItemIndex(), 52);
+        QCOMPARE(f->Form->TopIndex(), top);
+        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("0001"));
+        QCOMPARE(line(*f->Form, 51), QStringLiteral("51    0001"));
+        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
+    }
+
+    void modeChangeWithoutRunsGoesToFirstLine()
+    {
+        auto f = document(1, 5);
+        setMode(*f, 0);
+        QVERIFY(f->Form->SelectedLines().empty());
+        QCOMPARE(f->Form->ItemIndex(), 0);
+        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("0,005"));
+    }
+
+    void copyListPutsSelectedLines()
+    {
+        auto f = document(1, 0, 0);
+        (*f->Form->ValueBuffer)[3] = 7;
+        (*f->Form->ValueBuffer)[5] = -2;
+        setMode(*f, 2);
+        setMode(*f, 1);
+        clickLine(*f, 3);
+        clickLine(*f, 5, Qt::ControlModifier);
+        f->Form->AusListekopieren1->trigger();
+        QCOMPARE(f->Windows.Clipboard, QStringLiteral("3    7\r\n5    -2\r\n"));
+        QCOMPARE(f->Windows.ClipboardWrites, 1);
+    }
+
+    void copyWithoutSelectionKeepsClipboard()
+    {
+        auto f = document(1);
+        f->Windows.Clipboard = QStringLiteral("old");
+        f->Form->AusListekopieren1->trigger();
+        QCOMPARE(f->Windows.Clipboard, QStringLiteral("old"));
+        QCOMPARE(f->Windows.ClipboardWrites, 0);
+    }
+
+    void ctrlCCopiesWhatHasTheFocus()
+    {
+        auto f = document(1);
+        clickLine(*f, 4);
+        QTest::keyClick(f->Form->Edit1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("4"));
+        QCOMPARE(f->Windows.ClipboardWrites, 0);
+        f->Form->ListBox1->setFocus();
+        QTest::keyClick(f->Form->ListBox1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(f->Windows.Clipboard, QStringLiteral("4    4\r\n"));
+    }
+
+    void editCommandsWorkInTheActiveField()
+    {
+        auto f = document(1);
+        clickLine(*f, 12);
+        f->Form->Ausschneiden1->trigger();
+        QCOMPARE(f->Form->Edit1->text(), QString());
+        QVERIFY(f->Form->Edit1->isModified());
+        f->Form->Einfgen1->trigger();
+        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("12"));
+        QTest::keyClick(f->Form->Edit1, Qt::Key_Home);
+        f->Form->Lschen1->trigger();
+        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("12"));
+        f->Form->Edit1->selectAll();
+        QTest::keyClick(f->Form->Edit1, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(f->Form->Edit1->text(), QString());
+    }
+
+    void followScrollsDiagram_data()
+    {
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("position");
+        QTest::newRow("top line 50") << 50 << 0;
+        QTest::newRow("top line 1000") << 1000 << 900;
+    }
+
+    void followScrollsDiagram()
+    {
+        QFETCH(int, top);
+        QFETCH(int, position);
+        auto f = document(1);
+        f->Form->SetTopIndex(top);
+        f->Form->ListBox1->setFocus();
+        QTest::keyClick(f->Form->ListBox1, Qt::Key_Shift);
+        QCOMPARE(f->Form->ScrollBox1->horizontalScrollBar()->value(), position);
+    }
+
+    void numberViewOffSkipsOnlyTheFocus()
+    {
+        auto f = document(1);
+        f->Form->Zahlenwerte1->trigger();
+        setMode(*f, 2);
+        QVERIFY(f->Form->ListBox1->isVisible());
+        QVERIFY(f->Form->Edit1->isHidden());
+        QVERIFY(!f->Form->Zahlenwerte1->isChecked());
+        QVERIFY(f->Form->focusWidget() != f->Form->Edit1);
+        QCOMPARE(f->Form->Diagram->YMax, 64000.0);
+    }
+};
+
+QTEST_MAIN(TestFormList)
+#include "test_form_list.moc"

@@ -1,0 +1,217 @@
+#include "support/TestFiles.h"
+#include "values/IoError.h"
+#include "values/ValueFile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cerrno>
+
+class TestValueFile : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    [[nodiscard]] QString path(const QString& name) const { return dir_.filePath(name); }
+
+    static TValueBuffer filled(std::int16_t first)
+    {
+        TValueBuffer buffer{};
+        for (int i = 0; i < ValueCount; ++i)
+            buffer[i] = static_cast<std::int16_t>(first + 7 * i);
+        return buffer;
+    }
+
+    // Runs `operation`, which must throw EInOutError; returns its code.
+    template <typename Operation>
+    static int errorCode(Operation operation)
+    {
+        try {
+            operation();
+        } catch (const EInOutError& error) {
+            return error.Code();
+        }
+        return 0;
+    }
+
+private slots:
+    void loadDecodesLittleEndianSignedValues()
+    {
+        QByteArray bytes = PatternBytes(ValueFileSize);
+        bytes.replace(0, 8, QByteArray::fromHex("01 00 FF 7F 00 80 FF FF"));
+        WriteBytes(path("a.kos"), bytes);
+        TValueBuffer buffer{};
+        QVERIFY(LoadValueFile(path("a.kos"), buffer));
+        QCOMPARE(buffer[0], std::int16_t(1));
+        QCOMPARE(buffer[1], std::int16_t(32767));
+        QCOMPARE(buffer[2], std::int16_t(-32768));
+        QCOMPARE(buffer[3], std::int16_t(-1));
+        QCOMPARE(buffer[2499], std::int16_t(static_cast<std::uint8_t>(4998 & 0xFF) | (4999 & 0xFF) << 8));
+    }
+
+    void loadFailures_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<int>("code");
+        QTest::newRow("empty file") << 0 << false << 100;
+        QTest::newRow("one byte short") << 4999 << false << 100;
+        QTest::newRow("read-only file") << 5000 << true << 5;
+    }
+
+    void loadFailures()
+    {
+        QFETCH(int, size);
+        QFETCH(bool, readOnly);
+        QFETCH(int, code);
+        const QString name = path(QStringLiteral("bad%1.kos").arg(QTest::currentDataTag()));
+        WriteBytes(name, PatternBytes(size));
+        if (readOnly)
+            MakeReadOnly(name);
+        TValueBuffer buffer = filled(3);
+        const TValueBuffer before = buffer;
+        QCOMPARE(errorCode([&] { (void)LoadValueFile(name, buffer); }), code);
+        QVERIFY(buffer == before);
+    }
+
+    void loadOfNoFileChangesNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing file") << path("missing.kos");
+        QTest::newRow("folder") << dir_.path();
+        QTest::newRow("missing folder") << path("nowhere/x.kos");
+        QTest::newRow("empty name") << QString();
+        QTest::newRow("NUL in name") << path(QStringLiteral("a%1b").arg(QChar(u'\0')));
+    }
+
+    void loadOfNoFileChangesNothing()
+    {
+        QFETCH(QString, name);
+        TValueBuffer buffer = filled(5);
+        QVERIFY(!LoadValueFile(name, buffer));
+        QVERIFY(buffer == filled(5));
+    }
+
+    void saveKeepsTailAndGrowsShortFiles_data()
+    {
+        QTest::addColumn<int>("existingSize");
+        QTest::addColumn<int>("savedSize");
+        QTest::newRow("new file") << -1 << 5000;
+        QTest::newRow("short file grows") << 100 << 5000;
+        QTest::newRow("exact size") << 5000 << 5000;
+        QTest::newRow("longer file keeps its tail") << 6000 << 6000;
+    }
+
+    void saveKeepsTailAndGrowsShortFiles()
+    {
+        QFETCH(int, existingSize);
+        QFETCH(int, savedSize);
+        const QString name = path(QStringLiteral("save%1.kos").arg(existingSize));
+        const QByteArray old = existingSize >= 0 ? PatternBytes(existingSize) : QByteArray();
+        if (existingSize >= 0)
+            WriteBytes(name, old);
+        SaveValueFile(name, filled(-100));
+        const QByteArray saved = ReadBytes(name);
+        QCOMPARE(saved.size(), savedSize);
+        QCOMPARE(saved.mid(ValueFileSize), old.mid(ValueFileSize));
+        TValueBuffer back{};
+        QVERIFY(LoadValueFile(name, back));
+        QVERIFY(back == filled(-100));
+    }
+
+    void loadThenSaveReproducesTheFile()
+    {
+        const QByteArray original = PatternBytes(5200);
+        WriteBytes(path("round.kos"), original);
+        TValueBuffer buffer{};
+        QVERIFY(LoadValueFile(path("round.kos"), buffer));
+        SaveValueFile(path("round.kos"), buffer);
+        QCOMPARE(ReadBytes(path("round.kos")), original);
+    }
+
+    void saveFailures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("code");
+        QTest::newRow("missing folder") << path("nowhere/x.kos") << 3;
+        QTest::newRow("folder as file") << dir_.path() << 5;
+        QTest::newRow("NUL in name") << path(QStringLiteral("a%1b").arg(QChar(u'\0'))) << 3;
+        QTest::newRow("full disk") << QStringLiteral("/dev/full") << 101;
+    }
+
+    void saveFailures()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, code);
+        QCOMPARE(errorCode([&] { SaveValueFile(name, filled(1)); }), code);
+    }
+
+    void saveRefusesReadOnlyFileWithoutTouchingIt()
+    {
+        const QString name = path("protected.kos");
+        const QByteArray old = PatternBytes(6000);
+        WriteBytes(name, old);
+        MakeReadOnly(name);
+        QCOMPARE(errorCode([&] { SaveValueFile(name, filled(1)); }), 5);
+        QCOMPARE(ReadBytes(name), old);
+    }
+
+    void shortWriteIsDiskFull()
+    {
+        const QString name = path("limited.kos");
+        const int status = RunWithFileSizeLimit(1000, [&] {
+            return errorCode([&] { SaveValueFile(name, filled(1)); });
+        });
+        QCOMPARE(status, 101);
+    }
+
+    void messages_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("2") << 2 << "Datei nicht gefunden";
+        QTest::newRow("3") << 3 << "Ungültiger Dateiname";
+        QTest::newRow("4") << 4 << "Zu viele geöffnete Dateien";
+        QTest::newRow("5") << 5 << "Dateizugriff verweigert";
+        QTest::newRow("32") << 32 << "E/A-Fehler 32";
+        QTest::newRow("100") << 100 << "Versuch hinter dem Dateiende zu lesen";
+        QTest::newRow("101") << 101 << "Zu wenig Speicherplatz";
+        QTest::newRow("105") << 105 << "E/A-Fehler 105";
+    }
+
+    void messages()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        QCOMPARE(EInOutError(code).Text(), message);
+    }
+
+    void systemErrorsMapOntoCodes_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("code");
+        QTest::newRow("missing file") << ENOENT << path("x") << 2;
+        QTest::newRow("missing folder") << ENOENT << path("no/x") << 3;
+        QTest::newRow("name too long") << ENAMETOOLONG << path("x") << 3;
+        QTest::newRow("too many files") << EMFILE << path("x") << 4;
+        QTest::newRow("permission") << EACCES << path("x") << 5;
+        QTest::newRow("read-only file system") << EROFS << path("x") << 5;
+        QTest::newRow("busy") << ETXTBSY << path("x") << 32;
+        QTest::newRow("no space") << ENOSPC << path("x") << 101;
+        QTest::newRow("not open for writing") << EBADF << path("x") << 105;
+        QTest::newRow("other") << EIO << path("x") << IoCode::OtherBase + EIO;
+    }
+
+    void systemErrorsMapOntoCodes()
+    {
+        QFETCH(int, error);
+        QFETCH(QString, name);
+        QFETCH(int, code);
+        QCOMPARE(IoCodeFromErrno(error, name), code);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestValueFile)
+#include "test_valuefile.moc"
