@@ -12,7 +12,7 @@
 
 namespace {
 
-const QString DesignText = QStringLiteral("ComboBox1");
+constexpr QStringView DesignText = u"ComboBox1";
 
 // A spin box whose number can be stepped but not typed.
 class TStepOnlySpinBox : public QSpinBox {
@@ -67,7 +67,7 @@ void TKurvenDlg::CreateColorControls()
         ComboBox1->addItem(color.Text.toString());
     // Until the user picks a colour the list shows its design text, which
     // is how the owner tells that no colour has been chosen yet.
-    ComboBox1->setPlaceholderText(DesignText);
+    ComboBox1->setPlaceholderText(DesignText.toString());
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setGeometry(16, 100, 145, 24);
     Label2->setBuddy(ComboBox1);

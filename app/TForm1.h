@@ -30,7 +30,7 @@ class TListBox;
 class TPaintBox;
 class TBereichDlg;
 class TKurvenDlg;
-class TExportState;
+struct TExportState;
 class TSolarEvaluation;
 
 // The editor's only document window: layout, menus, document lifecycle, the

@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPolygon>
 
 #include <algorithm>
 #include <cstdint>
@@ -20,6 +19,19 @@ int Along(int distance, int step, int steps)
     const std::int64_t twice = 2 * std::int64_t{step} * std::abs(distance);
     const int covered = int((twice + steps - 1) / (2 * std::int64_t{steps}));
     return distance < 0 ? -covered : covered;
+}
+
+// The last pixel a straight line from `from` to `to` covers: one back from its end.
+int StepBack(int from, int to)
+{
+    return to - (to > from) + (to < from);
+}
+
+// The rectangle with the pixels `a` and `b` at opposite corners.
+QRect Spanning(QPoint a, QPoint b)
+{
+    return {QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+            QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))};
 }
 
 }
@@ -57,6 +69,11 @@ void TCanvas::LineTo(int x, int y)
 void TCanvas::Line(QPoint from, QPoint to)
 {
     FPenPos = to;
+    Stroke(from, to);
+}
+
+void TCanvas::Stroke(QPoint from, QPoint to)
+{
     if (from == to)
         return;
     if (from.x() == to.x() || from.y() == to.y())
@@ -67,12 +84,7 @@ void TCanvas::Line(QPoint from, QPoint to)
 
 void TCanvas::StrokeStraight(QPoint from, QPoint to)
 {
-    // Step back one pixel from the end towards the start: that is the last
-    // pixel covered.
-    const QPoint last(to.x() - (to.x() > from.x()) + (to.x() < from.x()),
-                      to.y() - (to.y() > from.y()) + (to.y() < from.y()));
-    StampPen(QRect(QPoint(std::min(from.x(), last.x()), std::min(from.y(), last.y())),
-                   QPoint(std::max(from.x(), last.x()), std::max(from.y(), last.y()))));
+    StampPen(Spanning(from, {StepBack(from.x(), to.x()), StepBack(from.y(), to.y())}));
 }
 
 void TCanvas::StrokeSlanted(QPoint from, QPoint to)
@@ -109,14 +121,16 @@ void TCanvas::Polygon(std::span<const QPoint> points)
         FPainter.drawPolygon(points.data(), int(points.size()));
         FPainter.setBrush(Qt::NoBrush);
     }
-    MoveTo(points.back().x(), points.back().y());
-    for (const QPoint& p : points)
-        LineTo(p.x(), p.y());
+    QPoint previous = points.back();
+    for (const QPoint& p : points) {
+        Stroke(previous, p);
+        previous = p;
+    }
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text)
 {
-    const QFontMetrics metrics(FPainter.font());
+    const QFontMetrics metrics = FPainter.fontMetrics();
     if (FBrushStyle == TBrushStyle::Solid)
         FPainter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(), ToQColor(FBrushColor));
     FPainter.setPen(ToQColor(TextColor));
@@ -125,12 +139,12 @@ void TCanvas::TextOut(int x, int y, const QString& text)
 
 int TCanvas::TextWidth(const QString& text) const
 {
-    return QFontMetrics(FPainter.font()).horizontalAdvance(text);
+    return FPainter.fontMetrics().horizontalAdvance(text);
 }
 
 int TCanvas::TextHeight(const QString&) const
 {
-    return QFontMetrics(FPainter.font()).height();
+    return FPainter.fontMetrics().height();
 }
 
 void TCanvas::DrawFocusRect(const TRect& rect)

@@ -43,7 +43,8 @@ public:
     void Line(QPoint from, QPoint to);
     // Fills with the brush; a clear brush fills nothing.
     void FillRect(const TRect& rect);
-    // Fills with the brush, then outlines the closed figure with the pen.
+    // Fills with the brush, then outlines the closed figure with the pen;
+    // the pen position stays.
     void Polygon(std::span<const QPoint> points);
     // `x`, `y` is the top left corner of the text; a solid brush paints the
     // text's background, a clear one leaves it.
@@ -57,6 +58,7 @@ private:
     // A pen wider than one pixel paints a square of its width around every
     // pixel of the thin line.
     void StampPen(const QRect& pixels);
+    void Stroke(QPoint from, QPoint to);
     void StrokeStraight(QPoint from, QPoint to);
     void StrokeSlanted(QPoint from, QPoint to);
 

@@ -33,7 +33,8 @@ public:
 
     [[nodiscard]] int EvaluationFileCount() const { return evaluationFileCount_; }
     [[nodiscard]] int RowOffset() const { return rowOffset_; }
-    // The sibling-99 name of the last evaluation; empty before the first.
+    // Sibling 99 of the last pass, or the file that failed; none before the
+    // first evaluation.
     [[nodiscard]] std::optional<QString> WorkingFileName() const { return workingName_; }
 
 private:

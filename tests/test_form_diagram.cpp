@@ -1,0 +1,227 @@
+#include "support/FormFixture.h"
+
+#include "app/ListBox.h"
+#include "diagram/PaintBox.h"
+#include "diagram/TDiagram.h"
+#include "Kurven/KurvenDlg.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+
+class TestFormDiagram : public QObject {
+    Q_OBJECT
+
+private:
+    static std::unique_ptr<TFormFixture> document(int first = 0, int step = 1)
+    {
+        auto f = std::make_unique<TFormFixture>();
+        f->Open(f->WriteValueFile("a.kos", first, step));
+        return f;
+    }
+
+    static void mouse(TFormFixture& f, QEvent::Type type, int x, Qt::MouseButton button,
+                      Qt::MouseButtons buttons)
+    {
+        QWidget* box = f.Form->PaintBox1;
+        const QPointF at(x, 60);
+        QMouseEvent event(type, at, box->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(box, &event);
+    }
+
+    static void drag(TFormFixture& f, int from, const QList<int>& moves)
+    {
+        const TDiagram& diagram = *f.Form->Diagram;
+        mouse(f, QEvent::MouseButtonPress, diagram.ColumnOf(from), Qt::LeftButton, Qt::LeftButton);
+        for (int index : moves)
+            mouse(f, QEvent::MouseMove, diagram.ColumnOf(index), Qt::NoButton, Qt::LeftButton);
+        mouse(f, QEvent::MouseButtonRelease, diagram.ColumnOf(moves.isEmpty() ? from : moves.back()),
+              Qt::LeftButton, Qt::NoButton);
+    }
+
+    static std::vector<int> range(int first, int last)
+    {
+        std::vector<int> lines;
+        for (int i = first; i <= last; ++i)
+            lines.push_back(i);
+        return lines;
+    }
+
+    static std::vector<int> runLines(const TForm1& form)
+    {
+        std::vector<int> lines;
+        for (const TSelectionRun& run : form.Diagram->Runs())
+            for (int i = run.Start; i < run.Start + run.Count; ++i)
+                lines.push_back(i);
+        return lines;
+    }
+
+    static QImage paint(TForm1& form)
+    {
+        QImage image(form.PaintBox1->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        form.PaintBox1->render(&image);
+        return image;
+    }
+
+    // Answers the curve dialog with colour item `item`, OK or Cancel.
+    static void answerCurveDialog(TForm1& form, int item, bool ok)
+    {
+        QTimer::singleShot(0, &form, [&form, item, ok] {
+            form.KurvenDlg->ComboBox1->setCurrentIndex(item);
+            (ok ? form.KurvenDlg->OKBtn : form.KurvenDlg->CancelBtn)->click();
+        });
+        form.Kurvendarstellung->trigger();
+    }
+
+private slots:
+    void dragSelects_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QList<int>>("moves");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::newRow("to the right leaves out the end") << 100 << QList<int>{102, 105} << 100 << 104;
+        QTest::newRow("to the left takes both ends") << 100 << QList<int>{97, 95} << 95 << 100;
+        QTest::newRow("shared column rounds back") << 5 << QList<int>{8, 11} << 5 << 9;
+        QTest::newRow("press without move") << 42 << QList<int>{} << 42 << 42;
+    }
+
+    void dragSelects()
+    {
+        QFETCH(int, from);
+        QFETCH(QList<int>, moves);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        auto f = document();
+        QCOMPARE(f->Form->Diagram->XScale, 0.9538);
+        drag(*f, from, moves);
+        QCOMPARE(f->Form->SelectedLines(), range(first, last));
+        QCOMPARE(runLines(*f->Form), range(first, last));
+        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
+        QCOMPARE(f->Form->ListBox1->Tag, 0);
+    }
+
+    void pressOutsideTheDataSelectsTheEnds_data()
+    {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("top");
+        QTest::newRow("left of the data") << 0 << 0 << 0;
+        QTest::newRow("inside") << 145 << 100 << 97;
+        QTest::newRow("right of the data") << 2590 << 2499 << -1;
+    }
+
+    void pressOutsideTheDataSelectsTheEnds()
+    {
+        QFETCH(int, x);
+        QFETCH(int, index);
+        QFETCH(int, top);
+        auto f = document();
+        mouse(*f, QEvent::MouseButtonPress, x, Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(f->Form->SelectedLines(), std::vector<int>{index});
+        QCOMPARE(f->Form->ItemIndex(), index);
+        if (top >= 0)
+            QCOMPARE(f->Form->TopIndex(), top);
+    }
+
+    void releaseOfAnotherButtonAfterADragSelectsNothing()
+    {
+        auto f = document();
+        drag(*f, 100, {105});
+        f->Form->DeselectAll();
+        mouse(*f, QEvent::MouseButtonPress, 300, Qt::RightButton, Qt::RightButton);
+        mouse(*f, QEvent::MouseButtonRelease, 300, Qt::RightButton, Qt::NoButton);
+        QVERIFY(f->Form->SelectedLines().empty());
+    }
+
+    void pressWithNumberViewOffKeepsFocus()
+    {
+        auto f = document();
+        f->Form->Zahlenwerte1->trigger();
+        f->Form->Mittelwert1->trigger();
+        QWidget* before = f->Form->focusWidget();
+        drag(*f, 10, {});
+        QCOMPARE(f->Form->SelectedLines(), std::vector<int>{10});
+        QCOMPARE(runLines(*f->Form), std::vector<int>{10});
+        QCOMPARE(f->Form->focusWidget(), before);
+        QCOMPARE(f->Form->Edit3->text(), QStringLiteral("0,009765625"));
+    }
+
+    void zoomRunsThroughHeights()
+    {
+        auto f = document();
+        const QList<int> up{355, 532, 798, 1197, 1795, 2692, 4038, 6057, 9085, 13627, 13627};
+        for (int height : up) {
+            f->Form->SpeedButton1->click();
+            QCOMPARE(f->Form->PaintBox1->height(), height);
+        }
+        QCOMPARE(f->Form->Diagram->YStep, 2400.0 / 13627);
+        const QList<int> down{9084, 6056, 4037, 2691, 1794, 1196, 797, 531, 354, 237, 237};
+        for (int height : down) {
+            f->Form->SpeedButton2->click();
+            QCOMPARE(f->Form->PaintBox1->height(), height);
+        }
+        QCOMPARE(f->Form->Diagram->YStep, 10.0);
+    }
+
+    void zoomKeepsTheViewCentre()
+    {
+        auto f = document();
+        for (int i = 0; i < 4; ++i)
+            f->Form->SpeedButton1->click();
+        QScrollBar* bar = f->Form->ScrollBox1->verticalScrollBar();
+        const int view = f->Form->ScrollBox1->viewport()->height();
+        const double centre = (bar->value() + view / 2.0) / f->Form->PaintBox1->height();
+        QVERIFY2(std::abs(centre - 0.5) < 0.02, qPrintable(QString::number(centre)));
+    }
+
+    void curveDialogSetsColourOnlyOnOk()
+    {
+        auto f = document(1024, 0);
+        QVERIFY(f->Form->KurvenDlg->IsDesignText());
+        const TDiagram& diagram = *f->Form->Diagram;
+        const QPoint point(diagram.ColumnOf(10), diagram.OriginY - qRound(diagram.YScale));
+        QCOMPARE(paint(*f->Form).pixelColor(point), QColor(0, 255, 0));
+
+        answerCurveDialog(*f->Form, 8, true);
+        QCOMPARE(f->Form->CurveColor, 0x0000FF);
+        QCOMPARE(paint(*f->Form).pixelColor(point), QColor(255, 0, 0));
+
+        answerCurveDialog(*f->Form, 0, false);
+        QCOMPARE(f->Form->CurveColor, 0x0000FF);
+        QCOMPARE(f->Form->KurvenDlg->ComboBox1->currentText(), QStringLiteral("Aqua"));
+    }
+
+    void firstUseOfCurveDialogShowsLime()
+    {
+        auto f = document();
+        QTimer::singleShot(0, f->Form.get(), [&f] {
+            QCOMPARE(f->Form->KurvenDlg->ComboBox1->currentText(), QStringLiteral("Lime"));
+            f->Form->KurvenDlg->CancelBtn->click();
+        });
+        f->Form->Kurvendarstellung->trigger();
+        QCOMPARE(f->Form->CurveColor, 0x00FF00);
+    }
+
+    void meanMarksLieOnTheCurve()
+    {
+        auto f = document(2048, 0);
+        drag(*f, 20, {30});
+        f->Form->Mittelwert1->trigger();
+        const QImage image = paint(*f->Form);
+        const TDiagram& diagram = *f->Form->Diagram;
+        const int row = diagram.OriginY - qRound(2.0 * diagram.YScale);
+        QCOMPARE(image.pixelColor(diagram.ColumnOf(25), row), QColor(255, 255, 0));
+        QCOMPARE(image.pixelColor(diagram.ColumnOf(40), row), QColor(0, 255, 0));
+    }
+};
+
+QTEST_MAIN(TestFormDiagram)
+#include "test_form_diagram.moc"

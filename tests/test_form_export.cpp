@@ -1,0 +1,104 @@
+#include "support/FormFixture.h"
+
+#include "app/controls/SpinEdit.h"
+#include "app/ListBox.h"
+#include "bereich/BereichDlg.h"
+#include "export/SiblingName.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+class TestFormExport : public QObject {
+    Q_OBJECT
+
+private:
+    static void selectLines(TFormFixture& f, int first, int last)
+    {
+        QAbstractItemModel* model = f.Form->ListBox1->model();
+        f.Form->ListBox1->selectionModel()->select(QItemSelection(model->index(first, 0), model->index(last, 0)),
+                                                   QItemSelectionModel::Select);
+        f.Form->SyncRunsFromList();
+    }
+
+private slots:
+    void rangeExportWritesSelectedRange()
+    {
+        TFormFixture f;
+        f.Open(f.WriteValueFile("a.kos", 0, 1));
+        selectLines(f, 100, 104);
+        int shownFirst = -1;
+        int shownLast = -1;
+        QTimer::singleShot(0, f.Form.get(), [&] {
+            shownFirst = f.Form->BereichDlg->First();
+            shownLast = f.Form->BereichDlg->Last();
+            f.Form->BereichDlg->OKBtn->click();
+        });
+        f.Windows.Paths.push_back(f.Path("out.b1"));
+        f.Form->GrafikSpeichern->trigger();
+        QCOMPARE(shownFirst, 100);
+        QCOMPARE(shownLast, 104);
+        const QList<QByteArray> lines = ReadBytes(f.Path("out.b1")).split('\n');
+        QCOMPARE(lines.size(), 1202);
+        QCOMPARE(lines[1], QByteArray("   0.09766 \r"));
+        QCOMPARE(lines[5], QByteArray("   0.10156 \r"));
+        QCOMPARE(lines[6], QByteArray("   0.00000 \r"));
+        QVERIFY(f.Windows.Errors.isEmpty());
+    }
+
+    void evaluationLeavesDocumentUntouched()
+    {
+        TFormFixture f;
+        const QString document = f.WriteValueFile("doc.kos", 3);
+        const QString base = f.WriteValueFile("rec.koe", 9600, 0);
+        for (int k = 1; k <= 99; ++k)
+            f.WriteValueFile(QStringLiteral("rec.k%1").arg(k), k, 0);
+        f.Open(document);
+        f.TypeValue(4, "1");
+        const TValueBuffer values = *f.Form->ValueBuffer;
+        const QString title = f.Form->windowTitle();
+        const QString line4 = f.Form->ListBox1->model()->index(4, 0).data().toString();
+
+        f.Windows.Paths.push_back(base);
+        f.Form->Temperaturen1->trigger();
+        QVERIFY(f.Windows.Errors.isEmpty());
+        QVERIFY(*f.Form->ValueBuffer == values);
+        QCOMPARE(f.Form->CurrentFileName, document);
+        QCOMPARE(f.Form->windowTitle(), title);
+        QVERIFY(f.Form->Loaded && f.Form->Modified);
+        QCOMPARE(f.Form->ListBox1->model()->index(4, 0).data().toString(), line4);
+
+        f.Windows.Paths.push_back(f.Path("temp.txt"));
+        f.Form->Speichernunter1->trigger();
+        QCOMPARE(f.Windows.Dialogs.back().FileName, f.Path("rec.k99"));
+        const QList<QByteArray> lines = ReadBytes(f.Path("temp.txt")).split('\n');
+        QCOMPARE(lines[0], QByteArray("SO1 SU1 SO2 SU2 SO3 SU3 AF SWFB \r"));
+        QVERIFY(lines[1].startsWith("   0.00977    0.00977 "));
+        f.Form->Speichern->trigger();
+        QCOMPARE(ReadBytes(document).mid(8, 2), QByteArray::fromHex("0004"));
+    }
+
+    void badFileCountIsShownAndChangesNothing_data()
+    {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not a number") << "abc" << "'abc' ist kein gültiger Integerwert.";
+        QTest::newRow("empty") << "" << "'' ist kein gültiger Integerwert.";
+        QTest::newRow("too many") << "13" << "Die Solarauswertung fasst höchstens 12 Dateien.";
+    }
+
+    void badFileCountIsShownAndChangesNothing()
+    {
+        QFETCH(QString, count);
+        QFETCH(QString, message);
+        TFormFixture f;
+        f.Form->Edit2->setText(count);
+        f.Form->Energie1->trigger();
+        QCOMPARE(f.Windows.Errors, QStringList{message});
+        QVERIFY(f.Windows.Dialogs.empty());
+    }
+};
+
+QTEST_MAIN(TestFormExport)
+#include "test_form_export.moc"
