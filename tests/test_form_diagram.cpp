@@ -53,15 +53,6 @@ private:
         return lines;
     }
 
-    static std::vector<int> runLines(const TForm1& form)
-    {
-        std::vector<int> lines;
-        for (const TSelectionRun& run : form.Diagram->Runs())
-            for (int i = run.Start; i < run.Start + run.Count; ++i)
-                lines.push_back(i);
-        return lines;
-    }
-
     static QImage paint(TForm1& form)
     {
         QImage image(form.PaintBox1->size(), QImage::Format_RGB32);
@@ -103,7 +94,7 @@ private slots:
         QCOMPARE(f->Form->Diagram->XScale, 0.9538);
         drag(*f, from, moves);
         QCOMPARE(f->Form->SelectedLines(), range(first, last));
-        QCOMPARE(runLines(*f->Form), range(first, last));
+        QCOMPARE(f->RunLines(), range(first, last));
         QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
         QCOMPARE(f->Form->ListBox1->Tag, 0);
     }
@@ -149,7 +140,7 @@ private slots:
         QWidget* before = f->Form->focusWidget();
         drag(*f, 10, {});
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{10});
-        QCOMPARE(runLines(*f->Form), std::vector<int>{10});
+        QCOMPARE(f->RunLines(), std::vector<int>{10});
         QCOMPARE(f->Form->focusWidget(), before);
         QCOMPARE(f->Form->Edit3->text(), QStringLiteral("0,009765625"));
     }

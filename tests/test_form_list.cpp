@@ -46,15 +46,6 @@ private:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualRect(index).center());
     }
 
-    static std::vector<int> runsAsLines(const TForm1& form)
-    {
-        std::vector<int> lines;
-        for (const TSelectionRun& run : form.Diagram->Runs())
-            for (int i = run.Start; i < run.Start + run.Count; ++i)
-                lines.push_back(i);
-        return lines;
-    }
-
 private slots:
     void typedValueGoesIntoEverySelectedLine()
     {
@@ -78,7 +69,7 @@ private slots:
         QVERIFY(f->Form->Modified);
         QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
         // The key went up in the entry field, so the runs still show the click.
-        QCOMPARE(runsAsLines(*f->Form), (std::vector<int>{3, 5, 7}));
+        QCOMPARE(f->RunLines(), (std::vector<int>{3, 5, 7}));
     }
 
     void movesAtTheEnds_data()
@@ -205,7 +196,7 @@ private slots:
         QTest::keyClick(f->Form->ListBox1, Qt::Key(key));
         QCOMPARE(f->Form->Edit1->text(), shown);
         QCOMPARE(f->Form->focusWidget(), f->Form->ListBox1);
-        QCOMPARE(runsAsLines(*f->Form), f->Form->SelectedLines());
+        QCOMPARE(f->RunLines(), f->Form->SelectedLines());
         QTest::keyClick(f->Form->ListBox1, Qt::Key_Return);
         QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
     }

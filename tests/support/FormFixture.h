@@ -1,15 +1,15 @@
 #pragma once
 
+#include "app/GermanTexts.h"
 #include "app/ListBox.h"
 #include "app/TForm1.h"
 #include "app/winsys/ScriptedWindowSystem.h"
+#include "diagram/TDiagram.h"
 #include "support/TestFiles.h"
 
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -26,12 +26,7 @@ public:
         Active = QTest::qWaitForWindowActive(Form.get());
     }
 
-    static void InstallGermanTexts()
-    {
-        static QTranslator translator;
-        if (translator.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(&translator);
-    }
+    static void InstallGermanTexts() { InstallGermanQtTexts(); }
 
     [[nodiscard]] QString Path(const QString& name) const { return Dir.filePath(name); }
 
@@ -62,6 +57,16 @@ public:
         list->selectionModel()->setCurrentIndex(list->model()->index(line, 0), QItemSelectionModel::Select);
         QTest::keyClicks(Form->Edit1, text);
         QTest::keyClick(Form->Edit1, Qt::Key_Return);
+    }
+
+    // The indices the diagram's selection runs hold, in ascending order.
+    [[nodiscard]] std::vector<int> RunLines() const
+    {
+        std::vector<int> lines;
+        for (const TSelectionRun& run : Form->Diagram->Runs())
+            for (int i = run.Start; i < run.Start + run.Count; ++i)
+                lines.push_back(i);
+        return lines;
     }
 
     TScriptedWindowSystem Windows;

@@ -1,0 +1,65 @@
+#include "bench/BenchForm.h"
+
+#include "app/ListBox.h"
+#include "bench/Expect.h"
+#include "diagram/PaintBox.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+TBenchForm::TBenchForm()
+{
+    Expect(Dir.isValid(), "a temporary folder");
+    Form = std::make_unique<TForm1>(Windows);
+    Form->show();
+    Expect(QTest::qWaitForWindowActive(Form.get()), "the main window becomes active");
+}
+
+QString TBenchForm::WriteValueFile(const QString& name, int first, int step) const
+{
+    TValueBuffer values{};
+    for (int i = 0; i < ValueCount; ++i)
+        values[i] = static_cast<std::int16_t>(first + step * i);
+    SaveValueFile(Path(name), values);
+    return Path(name);
+}
+
+void TBenchForm::Open(const QString& path)
+{
+    Windows.Paths.push_back(path);
+    Form->ffnen1->trigger();
+    Settle();
+}
+
+void TBenchForm::SelectAllLines()
+{
+    QTest::keyClick(Form->ListBox1, Qt::Key_A, Qt::ControlModifier);
+    Settle();
+}
+
+void TBenchForm::ClickMode(int mode)
+{
+    QRadioButton* item = Form->RadioGroup1->findChildren<QRadioButton*>().at(mode);
+    QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(5, item->height() / 2));
+    Settle();
+}
+
+void TBenchForm::ZoomUntilSteady(QToolButton* button)
+{
+    for (int before = -1; before != Form->PaintBox1->height();) {
+        before = Form->PaintBox1->height();
+        button->click();
+    }
+    Settle();
+}
+
+void TBenchForm::Settle()
+{
+    // Qt lays the list out on a zero timer and posts the requests to paint;
+    // delivering both here makes the paints part of the action's time.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+}

@@ -1,0 +1,141 @@
+#include "bench/FormActions.h"
+
+#include "app/ListBox.h"
+#include "bench/BenchForm.h"
+#include "bench/Expect.h"
+#include "bench/PaintWatcher.h"
+#include "diagram/Canvas.h"
+#include "diagram/PaintBox.h"
+#include "diagram/TDiagram.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+constexpr int ModeCount = 3;
+// A drag starts on the curve's first values and each move goes a little
+// further right, inside the visible part.
+constexpr int DragStartIndex = 10;
+constexpr int DragStepX = 15;
+constexpr int DragY = 60;
+
+// Measure for an action that must repaint the diagram every time: a run that
+// painted nothing would make its time look better than a user's.
+TTiming measurePainting(TBenchForm& bench, int runs, const std::function<void()>& action,
+                        const std::function<void()>& prepare = {})
+{
+    TPaintWatcher diagramPaints(bench.Form->PaintBox1);
+    const TTiming timing = Measure(runs, action, prepare);
+    Expect(diagramPaints.Paints() >= runs, "every run paints the diagram");
+    return timing;
+}
+
+void sendMouse(QWidget* widget, QEvent::Type type, int x, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    const QPointF at(x, DragY);
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+bool columnShows(const QImage& image, int x, QColor color)
+{
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixelColor(x, y) == color)
+            return true;
+    return false;
+}
+
+// Measures `paint` filling an image of the whole diagram surface.
+TTiming measureIntoImage(TBenchForm& bench, int runs, const std::function<void(QImage&)>& paint)
+{
+    const TForm1& form = *bench.Form;
+    QImage image(form.PaintBox1->size(), QImage::Format_RGB32);
+    // Touched once beforehand: the editor never allocates an image of the
+    // whole surface, so the first touch of its memory is not the editor's cost.
+    image.fill(Qt::black);
+    const TTiming timing = Measure(runs, [&paint, &image] { paint(image); });
+    Expect(columnShows(image, form.Diagram->ColumnOf(ValueCount / 2), ToQColor(form.CurveColor)),
+           "the curve is painted");
+    return timing;
+}
+
+}  // namespace
+
+TTiming MeasureOpen(TBenchForm& bench, int runs)
+{
+    const QString path = bench.WriteValueFile(QStringLiteral("offen.kos"), -1250, 7);
+    const TTiming timing = measurePainting(bench, runs, [&bench, &path] { bench.Open(path); });
+    Expect(bench.Form->Loaded && bench.Form->ListBox1->model()->rowCount() == ValueCount, "the file is open");
+    return timing;
+}
+
+TTiming MeasureModeChange(TBenchForm& bench, int runs)
+{
+    bench.SelectAllLines();
+    Expect(bench.Form->SelectedLines().size() == ValueCount, "all lines selected");
+    const TTiming timing = measurePainting(
+        bench, runs, [&bench] { bench.ClickMode((bench.Form->NumberMode() + 1) % ModeCount); });
+    Expect(bench.Form->SelectedLines().size() == ValueCount, "the selection survives the mode changes");
+    return timing;
+}
+
+TTiming MeasureCommit(TBenchForm& bench, int runs)
+{
+    TForm1& form = *bench.Form;
+    const auto typeValue = [&bench, &form] {
+        bench.SelectAllLines();
+        form.Edit1->setFocus();
+        form.Edit1->selectAll();
+        QTest::keyClicks(form.Edit1, QStringLiteral("7"));
+    };
+    const auto pressEnter = [&bench, &form] {
+        QTest::keyClick(form.Edit1, Qt::Key_Return);
+        bench.Settle();
+    };
+    const TTiming timing = measurePainting(bench, runs, pressEnter, typeValue);
+    const TValueBuffer& values = *form.ValueBuffer;
+    Expect(form.Modified && values.front() == values.back() && values.front() != 0, "the value went into every line");
+    return timing;
+}
+
+TTiming MeasureDragMove(TBenchForm& bench, int runs)
+{
+    QWidget* diagram = bench.Form->PaintBox1;
+    bench.Form->ScrollBox1->horizontalScrollBar()->setValue(0);
+    int x = bench.Form->Diagram->ColumnOf(DragStartIndex);
+    Expect(x + DragStepX * runs < bench.Form->ScrollBox1->viewport()->width(), "the drag stays in view");
+    sendMouse(diagram, QEvent::MouseButtonPress, x, Qt::LeftButton, Qt::LeftButton);
+    bench.Settle();
+    const TTiming timing = measurePainting(bench, runs, [&bench, diagram, &x] {
+        x += DragStepX;
+        sendMouse(diagram, QEvent::MouseMove, x, Qt::NoButton, Qt::LeftButton);
+        bench.Settle();
+    });
+    sendMouse(diagram, QEvent::MouseButtonRelease, x, Qt::LeftButton, Qt::NoButton);
+    bench.Settle();
+    Expect(bench.Form->SelectedLines().size() > 1, "the drag selected lines");
+    return timing;
+}
+
+TTiming MeasureFullRepaint(TBenchForm& bench, int runs)
+{
+    const TPaintBox& diagram = *bench.Form->PaintBox1;
+    return measureIntoImage(bench, runs, [&diagram](QImage& image) {
+        QPainter painter(&image);
+        TCanvas canvas(painter, TRect::FromQRect(image.rect()));
+        diagram.OnPaint(canvas);
+    });
+}
+
+TTiming MeasureWidgetRender(TBenchForm& bench, int runs)
+{
+    QWidget* diagram = bench.Form->PaintBox1;
+    return measureIntoImage(bench, runs, [diagram](QImage& image) { diagram->render(&image); });
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "bench/Timing.h"
+
+class TBenchForm;
+
+// The user's actions on the main window, each timed together with the
+// paints it causes. Each leaves the form ready for the next.
+
+// "Öffnen..." of a value file until the list is filled and the diagram painted.
+[[nodiscard]] TTiming MeasureOpen(TBenchForm& bench, int runs);
+// A click on another number representation with all 2500 lines selected.
+[[nodiscard]] TTiming MeasureModeChange(TBenchForm& bench, int runs);
+// Enter after a value typed into the entry field, with all lines selected.
+[[nodiscard]] TTiming MeasureCommit(TBenchForm& bench, int runs);
+// One mouse move of a drag across the visible part of the diagram.
+[[nodiscard]] TTiming MeasureDragMove(TBenchForm& bench, int runs);
+// The whole diagram surface, all 2600 pixels wide at its present height,
+// painted into an image by the handler its paint events run.
+[[nodiscard]] TTiming MeasureFullRepaint(TBenchForm& bench, int runs);
+// The same surface through QWidget::render, which adds Qt's own work for a
+// widget of that size; the editor itself only ever paints what is in view.
+[[nodiscard]] TTiming MeasureWidgetRender(TBenchForm& bench, int runs);

@@ -1,0 +1,69 @@
+#include "bench/Report.h"
+
+#include "bench/Machine.h"
+
+#include <QTextStream>
+
+namespace {
+
+QString milliseconds(double value)
+{
+    return QString::number(value, 'f', 2) + QStringLiteral(" ms");
+}
+
+QString verdict(bool met)
+{
+    return met ? QStringLiteral("yes") : QStringLiteral("**no**");
+}
+
+void printLine(QTextStream& out, const QStringList& cells)
+{
+    out << "| " << cells.join(QStringLiteral(" | ")) << " |\n";
+}
+
+}  // namespace
+
+TRow TimedRow(const QString& action, const TTiming& timing, double targetMs)
+{
+    return {action,
+            QString::number(timing.Runs()),
+            milliseconds(timing.Median()),
+            milliseconds(timing.Max()),
+            QStringLiteral("< %1 ms").arg(targetMs),
+            verdict(timing.Max() < targetMs)};
+}
+
+TRow ReferenceRow(const QString& action, const TTiming& timing)
+{
+    return {action,
+            QString::number(timing.Runs()),
+            milliseconds(timing.Median()),
+            milliseconds(timing.Max()),
+            QStringLiteral("reference"),
+            QStringLiteral("–")};
+}
+
+TRow MemoryRow(double megabytes, double targetMegabytes)
+{
+    return {QStringLiteral("peak memory (ru_maxrss)"),
+            QStringLiteral("–"),
+            QString::number(megabytes, 'f', 1) + QStringLiteral(" MB"),
+            QStringLiteral("–"),
+            QStringLiteral("< %1 MB").arg(targetMegabytes),
+            verdict(megabytes < targetMegabytes)};
+}
+
+void PrintReport(QTextStream& out, const std::vector<TRow>& rows, const QStringList& notes)
+{
+    out << "## Benchmark\n\n" << MachineDescription() << "\n\n";
+    printLine(out, {QStringLiteral("action"), QStringLiteral("runs"), QStringLiteral("median"),
+                    QStringLiteral("max"), QStringLiteral("target"), QStringLiteral("met")});
+    printLine(out, {QStringLiteral("---"), QStringLiteral("---:"), QStringLiteral("---:"), QStringLiteral("---:"),
+                    QStringLiteral("---"), QStringLiteral("---")});
+    for (const TRow& row : rows)
+        printLine(out, {row.Action, row.Runs, row.Median, row.Max, row.Target, row.Met});
+    out << "\n";
+    for (const QString& note : notes)
+        out << "- " << note << "\n";
+    out.flush();
+}
