@@ -51,7 +51,9 @@ wait_for() {
     shift
     tries=0
     until "$@" >/dev/null 2>&1; do
-        [ -z "$editor_pid" ] || running "$editor_pid" || fail "the editor ended while waiting for $what"
+        # The editor may have ended right after the check above: ask once more.
+        [ -z "$editor_pid" ] || running "$editor_pid" || "$@" >/dev/null 2>&1 ||
+            fail "the editor ended while waiting for $what"
         tries=$((tries + 1))
         [ "$tries" -lt 100 ] || fail "timed out waiting for $what"
         sleep 0.1
