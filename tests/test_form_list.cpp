@@ -1,5 +1,6 @@
 #include "support/FormFixture.h"
 
+#include "app/KeyCodes.h"
 #include "app/ListBox.h"
 #include "diagram/TDiagram.h"
 
@@ -350,6 +351,28 @@ private slots:
         f->Form->ListBox1->setFocus();
         QTest::keyClick(f->Form->ListBox1, Qt::Key_Shift);
         QCOMPARE(f->Form->ScrollBox1->horizontalScrollBar()->value(), position);
+    }
+
+    // Qt gives a window that is not active no focus events; the enter and
+    // leave handlers must still run inside the handler that moves the focus.
+    void focusMovesRunHandlersInAnInactiveWindow()
+    {
+        TScriptedWindowSystem windows;
+        TForm1 form(windows);
+        form.Neu1->trigger();
+        QVERIFY(!form.isActiveWindow());
+        form.ListBox1->selectionModel()->setCurrentIndex(form.ListBox1->model()->index(3, 0),
+                                                        QItemSelectionModel::Select);
+        form.ListBox1KeyDown(VirtualKey::Return);
+        QCOMPARE(form.focusWidget(), form.Edit1);
+        QCOMPARE(form.Edit1->text(), QStringLiteral("0,000"));
+        form.Edit1->insert(QStringLiteral("2"));
+        form.Edit1KeyDown(VirtualKey::Up);
+        QCOMPARE((*form.ValueBuffer)[3], std::int16_t(2048));
+        QCOMPARE(form.SelectedLines(), std::vector<int>{2});
+        form.Edit1KeyDown(VirtualKey::Down);
+        QCOMPARE(form.focusWidget(), form.ListBox1);
+        QCOMPARE(form.SelectedLines(), std::vector<int>{3});
     }
 
     void numberViewOffSkipsOnlyTheFocus()
