@@ -55,9 +55,13 @@ std::optional<QString> TQtWindowSystem::execute(TFileDialog& dialog, bool save)
     box.setNameFilters(QtNameFilters(dialog.Filter));
     if (!dialog.FileName.isEmpty())
         box.selectFile(dialog.FileName);
-    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+    // The name the dialog accepted; selectedFiles() may already point at a
+    // folder its background scan selected meanwhile.
+    QString accepted;
+    QObject::connect(&box, &QFileDialog::fileSelected, &box, [&accepted](const QString& file) { accepted = file; });
+    if (box.exec() != QDialog::Accepted || accepted.isEmpty())
         return std::nullopt;
-    dialog.FileName = box.selectedFiles().constFirst();
+    dialog.FileName = accepted;
     return dialog.FileName;
 }
 
