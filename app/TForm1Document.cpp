@@ -18,7 +18,6 @@
 namespace {
 
 const QString NewFileName = QStringLiteral("Neue Datei");
-const QString ValueFileFilter = QStringLiteral("Sim-Dateien (*.kos)|*.k*|Echtzeit-Dateien (*.koe)|*.k*");
 
 }  // namespace
 

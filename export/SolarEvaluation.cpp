@@ -1,5 +1,6 @@
 #include "export/SolarEvaluation.h"
 
+#include "app/winsys/WindowSystem.h"
 #include "export/ColumnFile.h"
 #include "export/SiblingName.h"
 #include "values/Errors.h"
@@ -7,7 +8,6 @@
 
 namespace {
 
-const QString ValueFileFilter = QStringLiteral("Sim-Dateien (*.kos)|*.k*|Echtzeit-Dateien (*.koe)|*.k*");
 const QString ValueFileDefaultExt = QStringLiteral("*.k*");
 
 // A file that does not exist leaves the values as they are, which is what a

@@ -8,6 +8,9 @@ enum class TAnswer { Yes, No, Cancel };
 
 enum class TButtons { YesNoCancel, YesNo };
 
+// The filter of every dialog that picks value files.
+inline const QString ValueFileFilter = QStringLiteral("Sim-Dateien (*.kos)|*.k*|Echtzeit-Dateien (*.koe)|*.k*");
+
 // The state of one file dialog. It lives as long as the window that owns the
 // dialog, so filter and file name carry over from one use to the next.
 struct TFileDialog {
