@@ -31,9 +31,7 @@ public:
     TCanvas(QPainter& painter, const TRect& clip);
 
     void SetPenColor(int color) { FPenColor = color; }
-    [[nodiscard]] int PenColor() const { return FPenColor; }
     void SetPenWidth(int width) { FPenWidth = width; }
-    [[nodiscard]] int PenWidth() const { return FPenWidth; }
     void SetBrushColor(int color) { FBrushColor = color; }
     void SetBrushStyle(TBrushStyle style) { FBrushStyle = style; }
     [[nodiscard]] const TRect& ClipRect() const { return FClip; }
