@@ -113,8 +113,9 @@ void TForm1::createRadioGroup(QWidget* client)
         numberModeButtons_->addButton(item, i);
     }
     numberModeButtons_->button(0)->setChecked(true);
-    connect(numberModeButtons_, &QButtonGroup::idClicked, this, [this](int id) {
-        if (id != numberMode_)
+    // Only a change of the representation counts, not a click on the chosen one.
+    connect(numberModeButtons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
             Guard([this] { RadioGroup1Click(); });
     });
 }

@@ -208,7 +208,6 @@ private:
     TWindowSystem& windowSystem_;
     QStringListModel* listModel_ = nullptr;
     QButtonGroup* numberModeButtons_ = nullptr;
-    int numberMode_ = 0;
     TDragRectangle dragRectangle_;
 };
 

@@ -313,7 +313,6 @@ void TForm1::Mittelwert1Click()
 
 void TForm1::RadioGroup1Click()
 {
-    numberMode_ = NumberMode();
     const int top = TopIndex();
     FillList();
     SetTopIndex(top);

@@ -273,6 +273,17 @@ private slots:
         QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
     }
 
+    void clickOnTheChosenModeChangesNothing()
+    {
+        auto f = document(1);
+        clickLine(*f, 30);
+        QTest::keyClicks(f->Form->Edit1, "4");
+        QTest::keyClick(f->Form->Edit1, Qt::Key_Return);
+        QRadioButton* chosen = f->Form->RadioGroup1->findChildren<QRadioButton*>().at(1);
+        QTest::mouseClick(chosen, Qt::LeftButton, {}, QPoint(5, chosen->height() / 2));
+        QCOMPARE(f->Form->SelectedLines(), std::vector<int>{31});
+    }
+
     void modeChangeWithoutRunsGoesToFirstLine()
     {
         auto f = document(1, 5);
