@@ -3,14 +3,11 @@
 #include "diagram/Rounding.h"
 #include "values/GeneralFormat.h"
 
-#include <QLocale>
-
 namespace {
 
 QString DecimalText(double value)
 {
-    const QString separator = QLocale().decimalPoint();
-    return FormatGeneral(value, separator.isEmpty() ? QChar(u'.') : separator.front());
+    return FormatGeneral(value, UserDecimalSeparator());
 }
 
 }

@@ -1,5 +1,6 @@
 #include "values/GeneralFormat.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 QString FormatGeneral(double value, QChar decimalSeparator)
@@ -17,4 +18,10 @@ QString FormatGeneral(double value, QChar decimalSeparator)
     }
     text.replace(u'.', decimalSeparator);
     return text;
+}
+
+QChar UserDecimalSeparator()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.isEmpty() ? QChar(u'.') : point.front();
 }

@@ -1,0 +1,122 @@
+#include "app/TForm1.h"
+
+#include "app/KeyCodes.h"
+#include "app/ListBox.h"
+#include "diagram/PaintBox.h"
+#include "values/NumberFormat.h"
+
+#include <QAction>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QStringListModel>
+
+#include <algorithm>
+
+namespace {
+
+bool isProgramFocusChange(const QEvent* event)
+{
+    // Opening a menu or switching windows is not a move to another control.
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ShortcutOverride) {
+        // Ctrl+Del belongs to "&Löschen", not to the field's delete-word.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier;
+    }
+    if (watched != Edit1)
+        return QMainWindow::eventFilter(watched, event);
+    if (type == QEvent::KeyPress) {
+        const int key = VirtualKeyCode(*static_cast<QKeyEvent*>(event));
+        Guard([this, key] { Edit1KeyDown(key); });
+    } else if (type == QEvent::FocusIn && isProgramFocusChange(event)) {
+        Guard([this] { Edit1Enter(); });
+    } else if (type == QEvent::FocusOut && isProgramFocusChange(event)) {
+        Guard([this] { Edit1Exit(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::MoveFocus(QWidget* target)
+{
+    QWidget* previous = focusWidget();
+    if (previous == target || !IsShown(target))
+        return;
+    target->setFocus(Qt::OtherFocusReason);
+    if (isActiveWindow())
+        return;
+    // An inactive window gets no focus events; the handlers still run now.
+    if (previous == Edit1)
+        Edit1Exit();
+    if (target == Edit1)
+        Edit1Enter();
+}
+
+void TForm1::Edit1Enter()
+{
+    Edit1->setText(ValueText(ItemIndex()));
+    Edit1->selectAll();
+}
+
+void TForm1::Edit1Exit()
+{
+    if (Edit1->isModified())
+        CommitEdit();
+}
+
+void TForm1::CommitEdit()
+{
+    if (Edit1->text().isEmpty() || !IsShown(ListBox1)) {
+        DeselectAll();
+        return;
+    }
+    const TParseResult parsed = ParseValue(Edit1->text().left(10), NumberMode());
+    if (parsed.ErrorPos != 0 || parsed.Value < -32768 || parsed.Value > 32767) {
+        DeselectAll();
+        return;
+    }
+    for (const int line : SelectedLines()) {
+        (*ValueBuffer)[line] = static_cast<std::int16_t>(parsed.Value);
+        listModel_->setData(listModel_->index(line), ValueLine(line));
+    }
+    DeselectAll();
+    Modified = true;
+    PaintBox1->update();
+}
+
+void TForm1::ShowValueInEdit1(int line)
+{
+    Edit1->setText(ValueText(line));
+}
+
+void TForm1::MoveInEdit1(int step)
+{
+    if (Edit1->isModified()) {
+        CommitEdit();
+    } else {
+        DeselectAll();
+        MoveFocus(ListBox1);
+    }
+    SelectLine(std::clamp(ItemIndex() + step, 0, ValueCount - 1));
+    ShowValueInEdit1(ItemIndex());
+    Edit1->selectAll();
+    if (Mittelwert1->isChecked())
+        UpdateMean();
+}
+
+void TForm1::Edit1KeyDown(int key)
+{
+    if (!IsShown(ListBox1))
+        return;
+    if (key == VirtualKey::Return || key == VirtualKey::Down)
+        MoveInEdit1(+1);
+    else if (key == VirtualKey::Up)
+        MoveInEdit1(-1);
+}
