@@ -15,7 +15,6 @@ public:
     [[nodiscard]] QRegion Set(const TRect& rect);
     [[nodiscard]] QRegion Clear() { return Set({}); }
     void Draw(TCanvas& canvas) const;
-    [[nodiscard]] const TRect& Rect() const { return FRect; }
 
 private:
     TRect FRect;

@@ -9,19 +9,21 @@
 // move every tie away from zero and shift points by a pixel. Results outside
 // the int range are clamped and NaN gives 0, so a degenerate scale can never
 // turn into an undefined conversion.
+// A whole-numbered double as an int, clamped into the int range, NaN as 0.
+[[nodiscard]] inline int SaturatedInt(double whole)
+{
+    if (std::isnan(whole))
+        return 0;
+    return static_cast<int>(std::clamp(whole, double(INT_MIN), double(INT_MAX)));
+}
+
 [[nodiscard]] inline int RoundEven(double value)
 {
-    const double rounded = std::nearbyint(value);
-    if (std::isnan(rounded))
-        return 0;
-    return static_cast<int>(std::clamp(rounded, double(INT_MIN), double(INT_MAX)));
+    return SaturatedInt(std::nearbyint(value));
 }
 
 // Cuts the fraction towards zero, with the same protection as RoundEven.
 [[nodiscard]] inline int TruncToInt(double value)
 {
-    const double cut = std::trunc(value);
-    if (std::isnan(cut))
-        return 0;
-    return static_cast<int>(std::clamp(cut, double(INT_MIN), double(INT_MAX)));
+    return SaturatedInt(std::trunc(value));
 }
