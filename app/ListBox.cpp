@@ -4,6 +4,15 @@
 
 #include <QKeyEvent>
 
+namespace {
+
+bool isLeft(const QMouseEvent* event)
+{
+    return event->button() == Qt::LeftButton;
+}
+
+}  // namespace
+
 TListBox::TListBox(QWidget* parent) : QListView(parent)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -11,6 +20,9 @@ TListBox::TListBox(QWidget* parent) : QListView(parent)
     setUniformItemSizes(true);
     // Whole lines per scroll step, so that the scroll position is the top line.
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // Qt would give the focus to a click of any button, before the list sees
+    // it; the left press takes it itself.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TListBox::keyPressEvent(QKeyEvent* event)
@@ -27,9 +39,31 @@ void TListBox::keyReleaseEvent(QKeyEvent* event)
     QListView::keyReleaseEvent(event);
 }
 
+void TListBox::mousePressEvent(QMouseEvent* event)
+{
+    if (!isLeft(event))
+        return;
+    setFocus(Qt::MouseFocusReason);
+    QListView::mousePressEvent(event);
+}
+
+void TListBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (isLeft(event))
+        QListView::mouseDoubleClickEvent(event);
+}
+
+void TListBox::mouseMoveEvent(QMouseEvent* event)
+{
+    // A drag with another button held must not select either.
+    if (event->buttons() & Qt::LeftButton || event->buttons() == Qt::NoButton)
+        QListView::mouseMoveEvent(event);
+}
+
 void TListBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    QListView::mouseReleaseEvent(event);
+    if (isLeft(event))
+        QListView::mouseReleaseEvent(event);
     if (OnMouseUp)
         OnMouseUp();
 }

@@ -7,6 +7,9 @@
 // The value list. Key handlers run before the list's own handling of the key
 // (which then moves the current line); the mouse-up handler runs after the
 // list has settled its selection for the click.
+//
+// Only the left button selects and takes the focus, as on the desktop the
+// editor was made for; any button's release runs the mouse-up handler.
 class TListBox : public QListView {
 public:
     explicit TListBox(QWidget* parent);
@@ -20,5 +23,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStringListModel>
 #include <QToolButton>
 
@@ -97,8 +98,7 @@ void TForm1::createControls()
         hidden->hide();
     setTabOrder(ListBox1, Edit1);
     setTabOrder(Edit1, Edit2);
-    setTabOrder(Edit2, ScrollBox1);
-    setTabOrder(ScrollBox1, Edit3);
+    setTabOrder(Edit2, Edit3);
     setTabOrder(Edit3, RadioGroup1);
 }
 
@@ -127,6 +127,13 @@ void TForm1::createDiagramPane(QWidget* client)
     PaintBox1 = new TPaintBox();
     PaintBox1->resize(PaintBoxWidth, 241);
     ScrollBox1->setWidget(PaintBox1);
+    // The diagram is no control of its own: a press on it or on its scroll
+    // bars must not take the focus, or a value typed into the entry field
+    // would be committed before the press hands the focus back to it.
+    for (QWidget* part : {static_cast<QWidget*>(ScrollBox1), ScrollBox1->viewport(),
+                          static_cast<QWidget*>(ScrollBox1->horizontalScrollBar()),
+                          static_cast<QWidget*>(ScrollBox1->verticalScrollBar())})
+        part->setFocusPolicy(Qt::NoFocus);
     connectDiagramHandlers();
 
     Panel1 = place(new QFrame(client), 202, 158, 47, 22);

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -153,6 +154,9 @@ public:
     // Runs a handler at the event boundary: an error it raises ends it and
     // is shown by the error display, never crossing Qt's event loop.
     void Guard(const std::function<void()>& handler);
+    // The same for a handler that runs inside a focus change, which may come
+    // from a mouse press: its error is shown once the click is over.
+    void GuardFocusChange(const std::function<void()>& handler);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -204,11 +208,15 @@ private:
     void MoveFocus(QWidget* target);
     [[nodiscard]] bool IsShown(const QWidget* control) const;
     [[nodiscard]] QLineEdit* ActiveEdit() const;
+    [[nodiscard]] QLineEdit* WritableActiveEdit() const;
 
     TWindowSystem& windowSystem_;
     QStringListModel* listModel_ = nullptr;
     QButtonGroup* numberModeButtons_ = nullptr;
     TDragRectangle dragRectangle_;
+    std::optional<QString> pendingError_;
+
+    void ShowPendingErrorAfterClick();
 };
 
 [[nodiscard]] QString FileNamePart(const QString& path);

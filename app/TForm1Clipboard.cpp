@@ -14,9 +14,16 @@ QLineEdit* TForm1::ActiveEdit() const
     return nullptr;
 }
 
+// QLineEdit's own cut, paste and delete ignore its read-only flag.
+QLineEdit* TForm1::WritableActiveEdit() const
+{
+    QLineEdit* edit = ActiveEdit();
+    return edit && !edit->isReadOnly() ? edit : nullptr;
+}
+
 void TForm1::Ausschneiden1Click()
 {
-    if (QLineEdit* edit = ActiveEdit())
+    if (QLineEdit* edit = WritableActiveEdit())
         edit->cut();
 }
 
@@ -41,13 +48,13 @@ void TForm1::AusListekopieren1Click()
 
 void TForm1::Einfgen1Click()
 {
-    if (QLineEdit* edit = ActiveEdit())
+    if (QLineEdit* edit = WritableActiveEdit())
         edit->paste();
 }
 
 void TForm1::Lschen1Click()
 {
-    QLineEdit* edit = ActiveEdit();
+    QLineEdit* edit = WritableActiveEdit();
     if (edit && edit->hasSelectedText())
         edit->del();
 }

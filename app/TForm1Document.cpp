@@ -3,11 +3,14 @@
 #include "app/ListBox.h"
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
+#include "export/SolarEvaluation.h"
 #include "values/Errors.h"
 #include "values/PosixFile.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,17 +29,53 @@ QString FileNamePart(const QString& path)
     return path.mid(path.lastIndexOf(u'/') + 1);
 }
 
-void TForm1::Guard(const std::function<void()>& handler)
+namespace {
+
+// Runs the handler; the text the error display shows for the error it
+// raised, or nothing.
+std::optional<QString> ErrorOf(const std::function<void()>& handler)
 {
     try {
         handler();
     } catch (const EKoravError& error) {
-        windowSystem_.ShowError(ErrorDisplayText(error.Text()));
+        return ErrorDisplayText(error.Text());
     } catch (const std::bad_alloc&) {
-        windowSystem_.ShowError(ErrorDisplayText(QStringLiteral("Zu wenig Arbeitsspeicher")));
+        return ErrorDisplayText(QStringLiteral("Zu wenig Arbeitsspeicher"));
     } catch (const std::exception& error) {
-        windowSystem_.ShowError(ErrorDisplayText(QString::fromUtf8(error.what())));
+        return ErrorDisplayText(QString::fromUtf8(error.what()));
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void TForm1::Guard(const std::function<void()>& handler)
+{
+    if (const std::optional<QString> error = ErrorOf(handler))
+        windowSystem_.ShowError(*error);
+}
+
+void TForm1::GuardFocusChange(const std::function<void()>& handler)
+{
+    if (const std::optional<QString> error = ErrorOf(handler)) {
+        pendingError_ = *error;
+        ShowPendingErrorAfterClick();
+    }
+}
+
+// A modal box opened while a mouse button is down would swallow its
+// release, and the click would never finish; the box waits for the release.
+void TForm1::ShowPendingErrorAfterClick()
+{
+    const bool clicking = QGuiApplication::mouseButtons() != Qt::NoButton;
+    QTimer::singleShot(clicking ? 10 : 0, this, [this] {
+        if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+            ShowPendingErrorAfterClick();
+            return;
+        }
+        if (const std::optional<QString> error = std::exchange(pendingError_, std::nullopt))
+            windowSystem_.ShowError(*error);
+    });
 }
 
 void TForm1::SetTitle(const QString& fileName)
@@ -65,6 +104,7 @@ void TForm1::Neu1Click()
     Loaded = true;
     ResetView();
     CurrentFileName = NewFileName;
+    SolarEvaluation->DocumentReplaced();
     SetTitle(NewFileName);
 }
 
@@ -82,6 +122,7 @@ void TForm1::ffnen1Click()
     if (LoadValueFile(*chosen, *ValueBuffer))
         Loaded = true;
     CurrentFileName = *chosen;
+    SolarEvaluation->DocumentReplaced();
     if (!Loaded)
         return;
     ResetView();

@@ -16,9 +16,11 @@ namespace {
 
 bool isProgramFocusChange(const QEvent* event)
 {
-    // Opening a menu or switching windows is not a move to another control.
+    // Opening a menu, by mouse or keyboard, or switching windows is not a
+    // move to another control: a typed value keeps waiting.
     const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
 }
 
 }  // namespace
@@ -39,7 +41,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     } else if (type == QEvent::FocusIn && isProgramFocusChange(event)) {
         Guard([this] { Edit1Enter(); });
     } else if (type == QEvent::FocusOut && isProgramFocusChange(event)) {
-        Guard([this] { Edit1Exit(); });
+        GuardFocusChange([this] { Edit1Exit(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }

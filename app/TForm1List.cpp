@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/KeyCodes.h"
+#include "app/ListScroll.h"
 #include "app/ListBox.h"
 #include "diagram/PaintBox.h"
 #include "diagram/SelectionRuns.h"
@@ -23,6 +24,9 @@ void TForm1::connectListHandlers()
     ListBox1->OnMouseUp = [this] { Guard([this] { ListBox1MouseUp(); }); };
     for (QLineEdit* edit : {Edit1, Edit2, Edit3})
         edit->installEventFilter(this);
+    // QLineEdit forgets its changed state when the user undoes back to the
+    // text the program set; here every edit of the user's counts, undo too.
+    connect(Edit1, &QLineEdit::textEdited, Edit1, [this] { Edit1->setModified(true); });
 }
 
 QString TForm1::ValueText(int index) const
@@ -161,8 +165,8 @@ void TForm1::RadioGroup1Click()
 {
     const int top = TopIndex();
     FillList();
-    SetTopIndex(top);
     SelectLines(Diagram->Runs());
+    SetTopIndex(TopAfterSelectingInTurn(top, ListBox1->verticalScrollBar()->pageStep(), Diagram->Runs()));
     if (Mittelwert1->isChecked())
         UpdateMean();
     MoveFocus(Edit1);

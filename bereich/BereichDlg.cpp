@@ -61,8 +61,12 @@ void TBereichDlg::createSpinEdits()
     connect(SpinEdit2, &TSpinEdit::Changed, this, &TBereichDlg::SpinEdit2Change);
 }
 
+// A click on OK or "Abbrechen" closes the dialog; taking the focus with it
+// would count as leaving the field and clamp the value the user typed.
 void TBereichDlg::createButtons()
 {
+    OKBtn->setFocusPolicy(Qt::TabFocus);
+    CancelBtn->setFocusPolicy(Qt::TabFocus);
     OKBtn->setText(QStringLiteral("OK"));
     OKBtn->setDefault(true);
     OKBtn->setGeometry(79, 108, 75, 25);

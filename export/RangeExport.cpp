@@ -1,8 +1,7 @@
 #include "export/RangeExport.h"
 
 #include "export/ColumnFile.h"
-
-#include <QFileInfo>
+#include "export/SaveTarget.h"
 
 #include <algorithm>
 
@@ -10,24 +9,11 @@ namespace {
 
 const QString ImageFileFilter = QStringLiteral("Bild-Dateien (*.b*)|*.b*|Alle Dateien (*.*)|*.*");
 
-[[nodiscard]] bool mayWrite(TWindowSystem& windows, const QString& path)
-{
-    if (!QFileInfo::exists(path))
-        return true;
-    const QString question = QFileInfo(path).fileName() + QStringLiteral(" existiert bereits. Überschreiben?");
-    return windows.Confirm(question, TButtons::YesNo) == TAnswer::Yes;
-}
-
-// Anything but Yes to the overwrite question shows the dialog again.
 [[nodiscard]] std::optional<QString> chooseTarget(const TExportContext& context)
 {
     context.Dialog.Filter = ImageFileFilter;
     context.Dialog.FileName.clear();
-    for (;;) {
-        std::optional<QString> path = context.Windows.ExecuteSave(context.Dialog);
-        if (!path || mayWrite(context.Windows, *path))
-            return path;
-    }
+    return ChooseSaveTarget(context.Windows, context.Dialog);
 }
 
 }  // namespace

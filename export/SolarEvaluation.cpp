@@ -2,6 +2,7 @@
 
 #include "app/winsys/WindowSystem.h"
 #include "export/ColumnFile.h"
+#include "export/SaveTarget.h"
 #include "export/SiblingName.h"
 #include "values/Errors.h"
 #include "values/NumberFormat.h"
@@ -41,7 +42,7 @@ void TSolarEvaluation::Save(const TChannelTable& channels, const TExportContext&
                             const QString& documentName)
 {
     saveContext.Dialog.FileName = workingName_.value_or(documentName);
-    const std::optional<QString> path = saveContext.Windows.ExecuteSave(saveContext.Dialog);
+    const std::optional<QString> path = ChooseSaveTarget(saveContext.Windows, saveContext.Dialog);
     if (!path)
         return;
     TExportState& state = saveContext.State;

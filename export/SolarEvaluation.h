@@ -28,13 +28,18 @@ public:
                   const QString& documentName, const TValueBuffer& documentValues);
 
     // "Temp. Speichern unter" and "Energie 1 speichern unter": writes the
-    // table under the channel names, replacing an existing file unasked.
+    // table under the channel names. The dialog comes preset with a value
+    // file, so an existing target is replaced only after the user says Yes.
     void Save(const TChannelTable& channels, const TExportContext& saveContext, const QString& documentName);
+
+    // After "Neu..." or "Öffnen..." the saves preset the document's name
+    // again: the last sibling belonged to the evaluation of the one before.
+    void DocumentReplaced() { workingName_.reset(); }
 
     [[nodiscard]] int EvaluationFileCount() const { return evaluationFileCount_; }
     [[nodiscard]] int RowOffset() const { return rowOffset_; }
     // Sibling 99 of the last pass, or the file that failed; none before the
-    // first evaluation.
+    // first evaluation and after the document was replaced.
     [[nodiscard]] std::optional<QString> WorkingFileName() const { return workingName_; }
 
 private:

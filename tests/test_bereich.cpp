@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -14,6 +15,30 @@ using TBounds = std::pair<int, int>;
 TBounds boundsOf(const TSpinEdit& spinEdit)
 {
     return {spinEdit.MinValue(), spinEdit.MaxValue()};
+}
+
+void clickAt(TBereichDlg& dialog, QWidget* target)
+{
+    QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, target->mapTo(&dialog, target->rect().center()));
+}
+
+// Plays a user's input into the shown dialog through its window, as the
+// keyboard and mouse deliver it: words are keys or clicks, anything else is
+// typed character by character into whatever has the focus.
+void play(TBereichDlg& dialog, const QString& script)
+{
+    QWindow* window = dialog.windowHandle();
+    for (const QString& word : script.split(u' ')) {
+        if (word == "tab" || word == "backtab")
+            QTest::keyClick(window, Qt::Key_Tab, word == "tab" ? Qt::NoModifier : Qt::ShiftModifier);
+        else if (word == "enter" || word == "escape")
+            QTest::keyClick(window, word == "enter" ? Qt::Key_Return : Qt::Key_Escape);
+        else if (word.startsWith("click:"))
+            clickAt(dialog, word == "click:ok" ? static_cast<QWidget*>(dialog.OKBtn) : dialog.SpinEdit1);
+        else
+            for (QChar c : word)
+                QTest::keyClick(window, c.toLatin1());
+    }
 }
 
 }  // namespace
@@ -166,6 +191,47 @@ private slots:
         PresetRange(dialog, run);
         QCOMPARE(dialog.First(), first);
         QCOMPARE(dialog.Last(), last);
+    }
+
+    // The focus starts on OK; three tabs reach "Letzter Wert" through
+    // "Abbrechen" and "Erster Wert". Closing the dialog is no leaving of the
+    // field, so what the user typed stays as typed.
+    void closingKeepsTypedValues_data()
+    {
+        QTest::addColumn<int>("presetFirst");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("last below first") << 0 << "tab tab tab 900 backtab 1000 enter" << true << "1000" << "900";
+        QTest::newRow("below bounds, escape") << 100 << "tab tab tab 50 escape" << false << "100" << "50";
+        QTest::newRow("above bounds, enter") << 0 << "tab tab tab 1500 enter" << true << "0" << "1500";
+        QTest::newRow("above bounds, click on OK") << 0 << "tab tab tab 1500 click:ok" << true << "0" << "1500";
+        QTest::newRow("left by tab") << 0 << "tab tab tab 1500 tab enter" << true << "0" << "1199";
+        QTest::newRow("left by click") << 0 << "tab tab tab 1500 click:first enter" << true << "0" << "1199";
+    }
+
+    void closingKeepsTypedValues()
+    {
+        QFETCH(int, presetFirst);
+        QFETCH(QString, script);
+        QFETCH(bool, accepted);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        TBereichDlg dialog;
+        dialog.SetFirst(presetFirst);
+        bool closedByScript = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            if (QTest::qWaitForWindowActive(&dialog))
+                play(dialog, script);
+            closedByScript = !dialog.isVisible();
+            if (!closedByScript)
+                dialog.reject();
+        });
+        QCOMPARE(dialog.Execute(), accepted);
+        QVERIFY(closedByScript);
+        QCOMPARE(dialog.SpinEdit1->Text(), first);
+        QCOMPARE(dialog.SpinEdit2->Text(), last);
     }
 
     void executeAnswersByKeyInField_data()

@@ -79,6 +79,30 @@ private slots:
         QCOMPARE(ReadBytes(document).mid(8, 2), QByteArray::fromHex("0004"));
     }
 
+    void newDocumentEndsEvaluationPreset_data()
+    {
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("preset");
+        QTest::newRow("new") << QString() << "Neue Datei";
+        QTest::newRow("open") << "F.kos" << "F.kos";
+    }
+
+    void newDocumentEndsEvaluationPreset()
+    {
+        QFETCH(QString, opened);
+        QFETCH(QString, preset);
+        TFormFixture f;
+        f.Windows.Paths.push_back(f.WriteValueFile("D.kos"));
+        f.Form->Temperaturen1->trigger();
+        if (opened.isEmpty())
+            f.Form->Neu1->trigger();
+        else
+            f.Open(f.WriteValueFile(opened));
+        f.Form->Energie1speichernunter1->trigger();
+        QCOMPARE(f.Windows.Dialogs.back().FileName, opened.isEmpty() ? preset : f.Path(preset));
+        QVERIFY(f.Windows.Errors.isEmpty());
+    }
+
     void badFileCountIsShownAndChangesNothing_data()
     {
         QTest::addColumn<QString>("count");

@@ -39,21 +39,14 @@ private:
         return form.ListBox1->model()->index(row, 0).data().toString();
     }
 
-    static void clickLine(TFormFixture& f, int row, Qt::KeyboardModifiers modifiers = {})
-    {
-        TListBox* list = f.Form->ListBox1;
-        const QModelIndex index = list->model()->index(row, 0);
-        list->scrollTo(index);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualRect(index).center());
-    }
 
 private slots:
     void typedValueGoesIntoEverySelectedLine()
     {
         auto f = document(0);
-        clickLine(*f, 3);
-        clickLine(*f, 5, Qt::ControlModifier);
-        clickLine(*f, 7, Qt::ControlModifier);
+        f->ClickLine(3);
+        f->ClickLine(5, Qt::LeftButton, Qt::ControlModifier);
+        f->ClickLine(7, Qt::LeftButton, Qt::ControlModifier);
         QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
         QCOMPARE(f->Form->Edit1->text(), QStringLiteral("0,007"));
         QTest::keyClicks(f->Form->Edit1, "1,5");
@@ -93,7 +86,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, selected);
         auto f = document(1);
-        clickLine(*f, row);
+        f->ClickLine(row);
         QTest::keyClicks(f->Form->Edit1, typed);
         QTest::keyClick(f->Form->Edit1, Qt::Key(key));
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{selected});
@@ -124,8 +117,8 @@ private slots:
         QFETCH(int, mode);
         QFETCH(QString, typed);
         auto f = document(mode, 100);
-        clickLine(*f, 3);
-        clickLine(*f, 4, Qt::ShiftModifier);
+        f->ClickLine(3);
+        f->ClickLine(4, Qt::LeftButton, Qt::ShiftModifier);
         const TValueBuffer before = *f->Form->ValueBuffer;
         QTest::keyClicks(f->Form->Edit1, typed);
         QTest::keyClick(f->Form->Edit1, Qt::Key_Return);
@@ -137,7 +130,7 @@ private slots:
     void entryFieldHoldsTenCharacters()
     {
         auto f = document(1, 100);
-        clickLine(*f, 2);
+        f->ClickLine(2);
         QTest::keyClicks(f->Form->Edit1, "00000000001");
         QCOMPARE(f->Form->Edit1->text(), QStringLiteral("0000000000"));
         QTest::keyClick(f->Form->Edit1, Qt::Key_Return);
@@ -158,7 +151,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, value);
         auto f = document(1);
-        clickLine(*f, 6);
+        f->ClickLine(6);
         QTest::keyClicks(f->Form->Edit1, typed);
         QTest::keyClick(f->Form->Edit1, Qt::Key_Down);
         QCOMPARE((*f->Form->ValueBuffer)[6], std::int16_t(value));
@@ -168,9 +161,9 @@ private slots:
     void leavingTheFieldCommits()
     {
         auto f = document(1);
-        clickLine(*f, 6);
+        f->ClickLine(6);
         QTest::keyClicks(f->Form->Edit1, "77");
-        clickLine(*f, 9);
+        f->ClickLine(9);
         QCOMPARE((*f->Form->ValueBuffer)[6], std::int16_t(77));
         QCOMPARE(f->Form->Edit1->text(), QStringLiteral("9"));
     }
@@ -192,7 +185,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, shown);
         auto f = document(1);
-        clickLine(*f, row);
+        f->ClickLine(row);
         f->Form->ListBox1->setFocus();
         QTest::keyClick(f->Form->ListBox1, Qt::Key(key));
         QCOMPARE(f->Form->Edit1->text(), shown);
@@ -224,8 +217,8 @@ private slots:
         auto f = document(mode);
         for (int i = 0; i < values.size(); ++i)
             (*f->Form->ValueBuffer)[i] = static_cast<std::int16_t>(values[i]);
-        clickLine(*f, 0);
-        clickLine(*f, int(values.size()) - 1, Qt::ShiftModifier);
+        f->ClickLine(0);
+        f->ClickLine(int(values.size()) - 1, Qt::LeftButton, Qt::ShiftModifier);
         f->Form->Mittelwert1->trigger();
         QVERIFY(f->Form->Edit3->isVisible());
         QCOMPARE(f->Form->Edit3->text(), text);
@@ -236,15 +229,15 @@ private slots:
         auto f = document(0, 0, 0);
         (*f->Form->ValueBuffer)[1234] = 1;
         f->Form->Mittelwert1->trigger();
-        clickLine(*f, 0);
-        clickLine(*f, 2499, Qt::ShiftModifier);
+        f->ClickLine(0);
+        f->ClickLine(2499, Qt::LeftButton, Qt::ShiftModifier);
         QCOMPARE(f->Form->Edit3->text(), QStringLiteral("3,90625E-7"));
     }
 
     void meanWithoutSelectionKeepsLastValue()
     {
         auto f = document(1, 10);
-        clickLine(*f, 0);
+        f->ClickLine(0);
         f->Form->Mittelwert1->trigger();
         QCOMPARE(f->Form->MeanValue, 10.0);
         f->Form->Mittelwert1->trigger();
@@ -258,8 +251,8 @@ private slots:
     {
         auto f = document(1);
         f->Form->SetTopIndex(40);
-        clickLine(*f, 50);
-        clickLine(*f, 52, Qt::ShiftModifier);
+        f->ClickLine(50);
+        f->ClickLine(52, Qt::LeftButton, Qt::ShiftModifier);
         QTest::keyClicks(f->Form->Edit1, "1");
         QTest::keyClick(f->Form->Edit1, Qt::Key_Return);
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{53});
@@ -276,7 +269,7 @@ private slots:
     void clickOnTheChosenModeChangesNothing()
     {
         auto f = document(1);
-        clickLine(*f, 30);
+        f->ClickLine(30);
         QTest::keyClicks(f->Form->Edit1, "4");
         QTest::keyClick(f->Form->Edit1, Qt::Key_Return);
         QRadioButton* chosen = f->Form->RadioGroup1->findChildren<QRadioButton*>().at(1);
@@ -300,8 +293,8 @@ private slots:
         (*f->Form->ValueBuffer)[5] = -2;
         setMode(*f, 2);
         setMode(*f, 1);
-        clickLine(*f, 3);
-        clickLine(*f, 5, Qt::ControlModifier);
+        f->ClickLine(3);
+        f->ClickLine(5, Qt::LeftButton, Qt::ControlModifier);
         f->Form->AusListekopieren1->trigger();
         QCOMPARE(f->Windows.Clipboard, QStringLiteral("3    7\r\n5    -2\r\n"));
         QCOMPARE(f->Windows.ClipboardWrites, 1);
@@ -319,7 +312,7 @@ private slots:
     void ctrlCCopiesWhatHasTheFocus()
     {
         auto f = document(1);
-        clickLine(*f, 4);
+        f->ClickLine(4);
         QTest::keyClick(f->Form->Edit1, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("4"));
         QCOMPARE(f->Windows.ClipboardWrites, 0);
@@ -331,7 +324,7 @@ private slots:
     void editCommandsWorkInTheActiveField()
     {
         auto f = document(1);
-        clickLine(*f, 12);
+        f->ClickLine(12);
         f->Form->Ausschneiden1->trigger();
         QCOMPARE(f->Form->Edit1->text(), QString());
         QVERIFY(f->Form->Edit1->isModified());

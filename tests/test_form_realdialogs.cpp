@@ -95,6 +95,20 @@ private slots:
             QCOMPARE(f.BufferBytes(), PatternBytes(ValueFileSize));
     }
 
+    void openDialogKeepsTheChosenFilter()
+    {
+        TRealForm f;
+        const QString path = f.Write(QStringLiteral("a.koe"), PatternBytes(ValueFileSize));
+        {
+            TModalDriver first;
+            first.Then(TModalDriver::EnterFileName(path, nullptr, 1));
+            f.Run(f.Form->ffnen1, first);
+        }
+        TShownFileDialog shown;
+        f.Open(path, &shown);
+        QCOMPARE(shown.SelectedFilter, 1);
+    }
+
     void saveAsAsksBeforeOverwriting()
     {
         TRealForm f;

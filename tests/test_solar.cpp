@@ -60,6 +60,7 @@ QList<int> ids(int from, int count)
 }  // namespace
 
 Q_DECLARE_METATYPE(const TChannelTable*)
+Q_DECLARE_METATYPE(TAnswer)
 
 class TestSolar : public QObject {
     Q_OBJECT
@@ -255,6 +256,7 @@ private slots:
         QCOMPARE(windows.Dialogs.back().FileName, path("doc.kos"));
         writeRecordings();
         windows.Paths = {path("A.kos"), path("out.txt")};
+        windows.Answers = {TAnswer::Yes};
         WriteBytes(path("out.txt"), QByteArray(200000, 'x'));
         evaluate(*channels, "1");
         solar_->Save(*channels, {windows, saveDialog_, *state_}, path("doc.kos"));
@@ -270,7 +272,35 @@ private slots:
         QCOMPARE(written.mid(header.size(), 90), "   1.95313    2.92969    3.90625    4.88281    5.85938    6.83594 "
                                                   "   7.81250    8.78906 \r\n");
         QCOMPARE(written, expected);
-        QVERIFY(windows.Confirmations.isEmpty());
+    }
+
+    void saveAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<QList<TAnswer>>("answers");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("yes") << QList<TAnswer>{TAnswer::Yes} << true;
+        QTest::newRow("no, then cancel") << QList<TAnswer>{TAnswer::No} << false;
+    }
+
+    // The dialog comes preset with the document, a value file, so Enter alone
+    // must not turn it into a column file.
+    void saveAsksBeforeReplacing()
+    {
+        QFETCH(QList<TAnswer>, answers);
+        QFETCH(bool, written);
+        const QString document = path("doc.kos");
+        SaveValueFile(document, identifiedValues(DocumentId));
+        const QByteArray old = ReadBytes(document);
+        windows_->Answers.assign(answers.begin(), answers.end());
+        windows_->Paths.assign(answers.size(), document);
+        solar_->Save(EnergyChannels, {*windows_, saveDialog_, *state_}, document);
+        QCOMPARE(windows_->Confirmations, QStringList(answers.size(), "doc.kos existiert bereits. Überschreiben?"));
+        QCOMPARE(windows_->ConfirmationButtons.back(), TButtons::YesNo);
+        QCOMPARE(windows_->Dialogs.size(), size_t(answers.size() + (written ? 0 : 1)));
+        for (const TScriptedWindowSystem::TShownDialog& shown : windows_->Dialogs)
+            QCOMPARE(shown.FileName, document);
+        QCOMPARE(ReadBytes(document).startsWith("L2WE "), written);
+        QCOMPARE(ReadBytes(document) == old, !written);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 class TestValueFile : public QObject {
     Q_OBJECT
@@ -14,6 +15,13 @@ class TestValueFile : public QObject {
 private:
     QTemporaryDir dir_;
     [[nodiscard]] QString path(const QString& name) const { return dir_.filePath(name); }
+
+    // A named pipe in the test's folder.
+    [[nodiscard]] QString fifo(const QString& name) const
+    {
+        ::mkfifo(QFile::encodeName(path(name)).constData(), 0644);
+        return path(name);
+    }
 
     static TValueBuffer filled(std::int16_t first)
     {
@@ -138,6 +146,10 @@ private slots:
         QTest::newRow("folder as file") << dir_.path() << 5;
         QTest::newRow("NUL in name") << path(QStringLiteral("a%1b").arg(QChar(u'\0'))) << 3;
         QTest::newRow("full disk") << QStringLiteral("/dev/full") << 101;
+        // A pipe cannot be written at an offset: the write itself fails with
+        // a system error, which is no full disk.
+        const QString pipe = fifo("pipe.kos");
+        QTest::newRow("pipe") << pipe << IoCodeFromErrno(ESPIPE, pipe);
     }
 
     void saveFailures()

@@ -65,7 +65,9 @@ std::size_t TPosixFile::WriteAt0(const char* data, std::size_t size)
         const ssize_t n = ::pwrite(fd_, data + done, size - done, static_cast<off_t>(done));
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n < 0)
+            ThrowIoError(errno, path_);
+        if (n == 0)
             break;
         done += static_cast<std::size_t>(n);
     }

@@ -20,7 +20,8 @@ public:
     [[nodiscard]] bool IsOpen() const { return fd_ >= 0; }
     // Reads from offset 0 until `size` bytes or the end of the file; returns the count.
     [[nodiscard]] std::size_t ReadAt0(char* data, std::size_t size);
-    // Writes at offset 0 until `size` bytes or the first error; returns the count.
+    // Writes at offset 0 until `size` bytes are written or a call writes
+    // nothing; returns the count. A failing call throws its system error.
     [[nodiscard]] std::size_t WriteAt0(const char* data, std::size_t size);
     void Close();
 

@@ -67,9 +67,18 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event)
 void TSpinEdit::focusOutEvent(QFocusEvent* event)
 {
     const int value = Value();
-    if (clamped(value) != value)
+    if (isLeaving(event->reason()) && clamped(value) != value)
         SetValue(value);
     QAbstractSpinBox::focusOutEvent(event);
+}
+
+// A window losing the activation (its dialog closing included), a popup or
+// the menu bar take the focus only for a while: the user has not left the
+// field, and what was typed must stay as typed.
+bool TSpinEdit::isLeaving(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+           && reason != Qt::MenuBarFocusReason;
 }
 
 std::int64_t TSpinEdit::clamped(std::int64_t value) const

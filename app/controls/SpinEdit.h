@@ -5,8 +5,9 @@
 #include <cstdint>
 
 // An integer field that keeps whatever is typed: Value() reads the text
-// without clamping, and only setting, stepping and leaving the field clamp
-// it into MinValue to MaxValue, and only while the two differ.
+// without clamping, and only setting, stepping and leaving the field for
+// another control clamp it into MinValue to MaxValue, and only while the two
+// differ.
 class TSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
 
@@ -40,6 +41,7 @@ protected:
 private:
     [[nodiscard]] std::int64_t clamped(std::int64_t value) const;
     [[nodiscard]] static bool isRefused(const QString& typed);
+    [[nodiscard]] static bool isLeaving(Qt::FocusReason reason);
 
     int minValue_ = 0;
     int maxValue_ = 0;

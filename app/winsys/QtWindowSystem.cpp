@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -41,6 +42,28 @@ std::optional<QString> TQtWindowSystem::ExecuteSave(TFileDialog& dialog)
     return execute(dialog, true);
 }
 
+namespace {
+
+// With the details hidden, QFileDialog looks an entry up by its patterns
+// and names it by its description, so neither selectNameFilter nor
+// selectedNameFilter works with the entries it was given; its file-type box
+// does, by position.
+QComboBox* fileTypes(QFileDialog& box)
+{
+    return box.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+}
+
+void selectFilterEntry(QFileDialog& box, int entry)
+{
+    QComboBox* types = fileTypes(box);
+    if (!types || entry < 0 || entry >= types->count())
+        return;
+    types->setCurrentIndex(entry);
+    emit types->activated(entry);
+}
+
+}  // namespace
+
 std::optional<QString> TQtWindowSystem::execute(TFileDialog& dialog, bool save)
 {
     QFileDialog box(parent_);
@@ -53,6 +76,7 @@ std::optional<QString> TQtWindowSystem::execute(TFileDialog& dialog, bool save)
     // The open command handles a typed name that does not exist itself.
     box.setFileMode(QFileDialog::AnyFile);
     box.setNameFilters(QtNameFilters(dialog.Filter));
+    selectFilterEntry(box, dialog.FilterIndex - 1);
     if (!dialog.FileName.isEmpty())
         box.selectFile(dialog.FileName);
     // The name the dialog accepted; selectedFiles() may already point at a
@@ -62,6 +86,8 @@ std::optional<QString> TQtWindowSystem::execute(TFileDialog& dialog, bool save)
     if (box.exec() != QDialog::Accepted || accepted.isEmpty())
         return std::nullopt;
     dialog.FileName = accepted;
+    if (const QComboBox* types = fileTypes(box); types && types->currentIndex() >= 0)
+        dialog.FilterIndex = types->currentIndex() + 1;
     return dialog.FileName;
 }
 

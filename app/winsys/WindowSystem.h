@@ -19,6 +19,8 @@ struct TFileDialog {
     QString Filter;
     QString DefaultExt;
     QString FileName;
+    // The filter entry in use, counted from 1; kept even when Filter changes.
+    int FilterIndex = 1;
     bool HideReadOnly = true;
 };
 

@@ -1,30 +1,40 @@
 #!/bin/sh
 # Edits a value file the way a user does: the editor runs on its own virtual
-# X display and gets real mouse clicks and key presses. It opens the file
-# through "Datei" > "Öffnen..." with the path typed into the file dialog,
-# writes a value into line 5 through the entry field, saves through
-# "Datei" > "Speichern" and quits; then the file must differ from the
-# original in exactly the two bytes of line 5.
+# X display and gets real mouse clicks and key presses. Every case opens the
+# file through "Datei" > "Öffnen..." with the path typed into the file dialog,
+# edits and saves it; each saved file must equal the original with the
+# edited values replaced, byte for byte.
 #
-# Usage: edit_and_save.sh <KoravEditor> [korav-grab]
-# Exits 77 (skipped) when Xvfb or xdotool is missing or no display starts.
-# With korav-grab, a failure leaves a picture of the screen in the current
-# folder.
+#   edit_and_save     -1.25 typed into line 5 and Enter, saved through
+#                     "Datei" > "Speichern", then "Datei" > "Beenden".
+#   press_on_diagram  555 typed into line 1, a press on the diagram at index
+#                     200, Enter: the press hands the waiting value to the
+#                     pressed index instead of committing it into line 1.
+#   menu_by_keyboard  777 typed into line 3, Alt+D and S save: opening the
+#                     menu commits nothing, so the file keeps line 3; Enter
+#                     then writes 777 into line 3 and a second save holds it.
+#
+# Usage: edit_and_save.sh <case> <KoravEditor> [korav-grab]
+# Exits 77 (skipped) when Xvfb, xdotool or xauth is missing or no display
+# starts. With korav-grab, a failure leaves a picture of the screen in the
+# current folder.
 set -u
 
 . "$(dirname "$0")/xsession.sh"
 
-editor=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-grab=${2:-}
-work=$(mktemp -d)
+case=$1
+editor=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+grab=${3:-}
+# The real path: the editor's open files are matched against it.
+work=$(cd "$(mktemp -d)" && pwd -P)
 document=
 trap cleanup EXIT
 trap 'exit 1' HUP INT TERM
 
 on_failure() {
     if [ -n "$grab" ] && [ -n "${DISPLAY:-}" ]; then
-        "$grab" "$PWD/edit_and_save-failure.png" >/dev/null 2>&1 &&
-            echo "screen at the failure: $PWD/edit_and_save-failure.png"
+        "$grab" "$PWD/$case-failure.png" >/dev/null 2>&1 &&
+            echo "screen at the failure: $PWD/$case-failure.png"
     fi
     if [ -n "$document" ] && [ -f "$document" ]; then
         echo "bytes changed in the value file (offset from 1, old, new, in octal):"
@@ -32,42 +42,112 @@ on_failure() {
     fi
 }
 
+# The original with value $1 (a signed 16-bit integer) at index $2.
+with_value() {
+    head -c $((2 * $2)) "$work/original.kos"
+    # shellcheck disable=SC2059
+    printf "\\$(printf %03o $(($1 & 255)))\\$(printf %03o $((($1 >> 8) & 255)))"
+    tail -c +$((2 * $2 + 3)) "$work/original.kos"
+}
+
+held_open() {
+    for fd in /proc/"$editor_pid"/fd/*; do
+        [ "$(readlink "$fd" 2>/dev/null)" = "$1" ] && return 0
+    done
+    return 1
+}
+
+saved() {
+    ! cmp -s "$document" "$work/blank.kos" && ! held_open "$document"
+}
+
+# Runs the command that saves and waits until the editor has written the file
+# and closed it. The file is blanked first, so that a save is seen also where
+# it writes the bytes the file already holds.
+save_with() {
+    cp "$work/blank.kos" "$document"
+    "$@"
+    wait_for "the file to be saved" saved
+}
+
+# The saved file must be $1; $2 says what it means when it is not.
+expect_file() {
+    cmp -s "$document" "$1" || fail "$2"
+}
+
+integer_mode() {
+    click_client 450 104
+}
+
+menu_by_keys() {
+    press alt+d
+    wait_for "the Datei menu" menu_shown
+    xdo key s
+}
+
+case_edit_and_save() {
+    with_value -1280 5 >"$work/expected.kos"
+    # The C locale makes "." the decimal separator; -1.25 is -1280 in fixed point.
+    click_line 5
+    type_text -1.25
+    press Return
+    save_with file_menu s
+    expect_file "$work/expected.kos" "the saved file does not hold -1.25 in line 5 alone"
+
+    file_menu b
+    wait_for "the editor to quit" editor_ended
+    wait "$editor_pid"
+    status=$?
+    editor_pid=
+    [ "$status" -eq 0 ] || fail "the editor ended with status $status"
+    expect_file "$work/expected.kos" "the file changed after the save"
+}
+
+case_press_on_diagram() {
+    with_value 555 200 >"$work/expected.kos"
+    integer_mode
+    click_line 1
+    type_text 555
+    # With the list's top line below 100 the diagram is scrolled to its left
+    # end. Index 200 lies at column 50 + round(200 * 0.9538) = 241 of the
+    # diagram, which maps back to round(191 / 0.9538) = 200; the columns either
+    # side map to 199 and 201, so a press a pixel off shows in the file. The
+    # scroll box has a frame of 1 pixel.
+    click_client $((200 + 1 + 241)) $((184 + 1 + 100))
+    press Return
+    save_with file_menu s
+    expect_file "$work/expected.kos" "the saved file does not hold 555 at index 200 and the original in line 1"
+}
+
+case_menu_by_keyboard() {
+    integer_mode
+    click_line 3
+    type_text 777
+    save_with menu_by_keys
+    expect_file "$work/original.kos" "opening the menu by Alt+D committed the typed value"
+    with_value 777 3 >"$work/expected.kos"
+    press Return
+    save_with menu_by_keys
+    expect_file "$work/expected.kos" "Enter after the menu did not write the waiting 777 into line 3"
+}
+
+command -v "case_$case" >/dev/null 2>&1 || fail "no case named $case"
+
 start_xvfb
 
 # The user's folder holds the value file alone; the references stay outside.
 mkdir "$work/user"
 document=$work/user/werte.kos
-# Bytes 0, 1, ..., 255, 0, 1, ...: line 5 holds bytes 10 and 11.
+# Bytes 0, 1, ..., 255, 0, 1, ...: no two neighbouring values are equal.
 block=$(printf '\\%03o' $(seq 0 255))
 for _ in $(seq 20); do
     # shellcheck disable=SC2059
     printf "$block"
 done | head -c 5000 >"$work/original.kos"
+head -c 5000 /dev/zero >"$work/blank.kos"
 cp "$work/original.kos" "$document"
-# -1.25 in the fixed-point representation is -1280, 0xFB00 little-endian.
-{
-    head -c 10 "$work/original.kos"
-    printf '\000\373'
-    tail -c +13 "$work/original.kos"
-} >"$work/expected.kos"
 
-# The C locale makes "." the decimal separator of the typed value.
 start_editor "$editor" "$work/user"
 open_document "$document"
-
-# Line 5 of the list; the click moves the focus into the entry field.
-click 70 98
-timeout 10 xdotool type --delay 10 -- "-1.25"
-timeout 5 xdotool key Return
-
-file_menu s
-wait_for "the file to be saved" cmp -s "$document" "$work/expected.kos"
-
-file_menu b
-wait_for "the editor to quit" editor_ended
-wait "$editor_pid"
-status=$?
-editor_pid=
-[ "$status" -eq 0 ] || fail "the editor ended with status $status"
-cmp "$document" "$work/expected.kos" || fail "the file changed after the save"
-echo "PASSED: opened, edited, saved and quit through the menus"
+"case_$case"
+echo "PASSED: $case"

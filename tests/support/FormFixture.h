@@ -49,6 +49,28 @@ public:
         Form->ffnen1->trigger();
     }
 
+    // Keys as the keyboard sends them: to the window, which hands them to the
+    // shortcuts, the menu bar, an open menu or the focused control.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        QTest::keyClick(Form->windowHandle(), key, modifiers);
+    }
+
+    void Type(const QString& text) const
+    {
+        for (const QChar c : text)
+            QTest::keyClick(Form->windowHandle(), c.toLatin1());
+    }
+
+    // A click on list line `row`, scrolled into view first, as the user does.
+    void ClickLine(int row, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers modifiers = {}) const
+    {
+        TListBox* list = Form->ListBox1;
+        const QModelIndex index = list->model()->index(row, 0);
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), button, modifiers, list->visualRect(index).center());
+    }
+
     // Selects `line` alone, types `text` into the entry field and presses Enter.
     void TypeValue(int line, const QString& text)
     {

@@ -37,9 +37,11 @@ TShownMessage shownMessage(const QMessageBox& box)
 TShownFileDialog shownFileDialog(const QFileDialog& dialog, const QLineEdit& nameField)
 {
     TShownFileDialog shown{nameField.text(), {}};
-    if (const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+    if (const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
         for (int i = 0; i < types->count(); ++i)
             shown.Filters << types->itemText(i);
+        shown.SelectedFilter = types->currentIndex();
+    }
     return shown;
 }
 
@@ -124,9 +126,9 @@ void TModalDriver::giveUp(QWidget* dialog, const QString& fault)
         dialog->close();
 }
 
-TModalDriver::TStep TModalDriver::EnterFileName(const QString& path, TShownFileDialog* shown)
+TModalDriver::TStep TModalDriver::EnterFileName(const QString& path, TShownFileDialog* shown, int nextFilters)
 {
-    return [path, shown](QWidget* dialog) -> QString {
+    return [path, shown, nextFilters](QWidget* dialog) -> QString {
         auto* files = qobject_cast<QFileDialog*>(dialog);
         auto* nameField = files ? files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
         if (!nameField)
@@ -142,6 +144,11 @@ TModalDriver::TStep TModalDriver::EnterFileName(const QString& path, TShownFileD
         // The whole path at once, as pasting it does: typed key by key, the
         // dialog selects each folder on the way as its background scan finds
         // it, and Return may then open that folder instead.
+        // The arrow keys in the closed box choose an entry as a user does.
+        auto* types = files->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        for (int i = 0; types && i < nextFilters; ++i)
+            QTest::keyClick(types, Qt::Key_Down);
+        nameField->setFocus();
         nameField->setText(path);
         QTest::keyClick(nameField, Qt::Key_Return);
         return {};

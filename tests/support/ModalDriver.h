@@ -21,6 +21,7 @@ struct TShownMessage {
 struct TShownFileDialog {
     QString PresetName;
     QStringList Filters;
+    int SelectedFilter = -1;
 };
 
 // Answers the modal dialogs a command opens, one step per dialog in the order
@@ -39,8 +40,10 @@ public:
     [[nodiscard]] bool Finished() const;
     [[nodiscard]] QByteArray Report() const;
 
-    // Puts `path` into the file-name field and presses Return.
-    [[nodiscard]] static TStep EnterFileName(const QString& path, TShownFileDialog* shown = nullptr);
+    // Puts `path` into the file-name field and presses Return, after moving
+    // down `nextFilters` entries in the file-type box.
+    [[nodiscard]] static TStep EnterFileName(const QString& path, TShownFileDialog* shown = nullptr,
+                                             int nextFilters = 0);
     // Clicks the message box button captioned `caption`.
     [[nodiscard]] static TStep Press(const QString& caption, TShownMessage* shown = nullptr);
     [[nodiscard]] static TStep PressKey(Qt::Key key, TShownMessage* shown = nullptr);

@@ -1,0 +1,24 @@
+#include "export/SaveTarget.h"
+
+#include <QFileInfo>
+
+namespace {
+
+[[nodiscard]] bool mayWrite(TWindowSystem& windows, const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    const QString question = QFileInfo(path).fileName() + QStringLiteral(" existiert bereits. Überschreiben?");
+    return windows.Confirm(question, TButtons::YesNo) == TAnswer::Yes;
+}
+
+}  // namespace
+
+std::optional<QString> ChooseSaveTarget(TWindowSystem& windows, TFileDialog& dialog)
+{
+    for (;;) {
+        std::optional<QString> path = windows.ExecuteSave(dialog);
+        if (!path || mayWrite(windows, *path))
+            return path;
+    }
+}

@@ -1,0 +1,254 @@
+// The main window under input that takes the path of a real mouse and
+// keyboard: clicks through the window (focus-on-click included) and keys
+// through the window to shortcuts, the menu bar, open menus and the focused
+// control.
+#include "support/FormFixture.h"
+
+#include "app/ListBox.h"
+#include "diagram/PaintBox.h"
+#include "diagram/TDiagram.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace {
+
+// An open document in integer mode whose value i is i, its file kept as read.
+std::unique_ptr<TFormFixture> document()
+{
+    auto f = std::make_unique<TFormFixture>();
+    f->Open(f->WriteValueFile("a.kos"));
+    QRadioButton* integer = f->Form->RadioGroup1->findChildren<QRadioButton*>().at(1);
+    QTest::mouseClick(integer, Qt::LeftButton, {}, QPoint(5, integer->height() / 2));
+    return f;
+}
+
+// Line `row` selected alone by a click, `text` typed without Enter.
+void typeWaiting(TFormFixture& f, int row, const QString& text)
+{
+    f.ClickLine(row);
+    f.Type(text);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Plays a script of space-separated steps: "Alt" (pressed and released
+// alone), "click:<menu title>", or a key sequence such as "Alt+D", "Escape".
+void play(TFormFixture& f, const QString& script)
+{
+    QWindow* window = f.Form->windowHandle();
+    for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
+        if (step == QLatin1String("Alt")) {
+            QTest::keyPress(window, Qt::Key_Alt, Qt::AltModifier);
+            QTest::keyRelease(window, Qt::Key_Alt, Qt::NoModifier);
+        } else if (step.startsWith(QLatin1String("click:"))) {
+            QMenuBar* bar = f.Form->menuBar();
+            for (QAction* menu : bar->actions())
+                if (menu->text().remove(u'&') == step.mid(6))
+                    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu).center());
+        } else {
+            const QKeyCombination key = QKeySequence(step)[0];
+            f.Key(key.key(), key.keyboardModifiers());
+        }
+    }
+}
+
+}  // namespace
+
+class TestFormInput : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pressOnTheDiagramLeavesTheTypedValueWaiting_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("written");
+        QTest::newRow("curve") << "curve" << 300;
+        QTest::newRow("horizontal scroll bar") << "scroll bar" << 1;
+    }
+
+    void pressOnTheDiagramLeavesTheTypedValueWaiting()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, written);
+        auto f = document();
+        typeWaiting(*f, 1, "555");
+        if (target == QLatin1String("curve")) {
+            f->Form->ScrollBox1->ensureVisible(f->Form->Diagram->ColumnOf(written), 60, 1, 1);
+            QTest::mouseClick(f->Form->PaintBox1, Qt::LeftButton, {},
+                              QPoint(f->Form->Diagram->ColumnOf(written), 60));
+        } else {
+            QScrollBar* bar = f->Form->ScrollBox1->horizontalScrollBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
+        }
+        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
+        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("555"));
+        QCOMPARE((*f->Form->ValueBuffer)[1], std::int16_t(1));
+        QVERIFY(!f->Form->Modified);
+        f->Key(Qt::Key_Return);
+        QCOMPARE((*f->Form->ValueBuffer)[written], std::int16_t(555));
+        if (written != 1)
+            QCOMPARE((*f->Form->ValueBuffer)[1], std::int16_t(1));
+    }
+
+    void menusLeaveTheTypedValueWaiting_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("menu opened by Alt+D, closed by Escape") << "Alt+D Escape Escape";
+        QTest::newRow("menu bar by Alt alone") << "Alt Escape";
+        QTest::newRow("menu bar by Alt, then a menu") << "Alt D Escape Escape";
+        QTest::newRow("menu opened by a click, closed by Escape") << "click:Anzeige Escape Escape";
+        QTest::newRow("save from the keyboard") << "Alt+D S";
+    }
+
+    void menusLeaveTheTypedValueWaiting()
+    {
+        QFETCH(QString, script);
+        auto f = document();
+        const QByteArray original = fileBytes(f->Path("a.kos"));
+        typeWaiting(*f, 3, "777");
+        play(*f, script);
+        QTRY_COMPARE(f->Form->focusWidget(), f->Form->Edit1);
+        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("777"));
+        QCOMPARE(f->Form->SelectedLines(), std::vector<int>{3});
+        QCOMPARE((*f->Form->ValueBuffer)[3], std::int16_t(3));
+        QCOMPARE(fileBytes(f->Path("a.kos")), original);
+        f->Key(Qt::Key_Return);
+        QCOMPARE((*f->Form->ValueBuffer)[3], std::int16_t(777));
+    }
+
+    void meanFieldKeepsItsText_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Strg+X") << "Ctrl+X";
+        QTest::newRow("Strg+V") << "Ctrl+V";
+        QTest::newRow("Strg+Entf") << "Ctrl+Del";
+        QTest::newRow("Ausschneiden") << "Ausschneiden";
+        QTest::newRow("Einfügen") << "Einfügen";
+        QTest::newRow("Löschen") << "Löschen";
+    }
+
+    void meanFieldKeepsItsText()
+    {
+        QFETCH(QString, command);
+        auto f = document();
+        // The fields' own cut, copy and paste use the desktop's clipboard.
+        QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+        f->ClickLine(4);
+        f->Form->Mittelwert1->trigger();
+        QTest::mouseClick(f->Form->Edit3, Qt::LeftButton);
+        f->Key(Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(f->Form->Edit3->selectedText(), QStringLiteral("4"));
+        if (command.startsWith(QLatin1String("Ctrl"))) {
+            play(*f, command);
+        } else {
+            for (QAction* item : f->Form->Bearbeiten1->actions())
+                if (item->text().remove(u'&') == command)
+                    item->trigger();
+        }
+        QCOMPARE(f->Form->Edit3->text(), QStringLiteral("4"));
+        // Copying still works.
+        f->Key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("4"));
+    }
+
+    void undoingTypedTextLeavesTheFieldChanged()
+    {
+        auto f = document();
+        typeWaiting(*f, 6, "5");
+        f->Key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("6"));
+        QVERIFY(f->Form->Edit1->isModified());
+        // Enter commits the field as the user left it and keeps the focus.
+        f->Key(Qt::Key_Return);
+        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
+        QVERIFY(f->Form->Modified);
+        QCOMPARE(f->Form->SelectedLines(), std::vector<int>{7});
+    }
+
+    void rightClickInTheListKeepsTheSelection()
+    {
+        auto f = document();
+        f->ClickLine(3);
+        f->ClickLine(4, Qt::LeftButton, Qt::ShiftModifier);
+        f->Type("99");
+        f->ClickLine(7, Qt::RightButton);
+        QCOMPARE(f->Form->SelectedLines(), (std::vector<int>{3, 4}));
+        QCOMPARE(f->RunLines(), (std::vector<int>{3, 4}));
+        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
+        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("99"));
+        f->Key(Qt::Key_Return);
+        QCOMPARE((*f->Form->ValueBuffer)[3], std::int16_t(99));
+        QCOMPARE((*f->Form->ValueBuffer)[4], std::int16_t(99));
+        QCOMPARE((*f->Form->ValueBuffer)[7], std::int16_t(7));
+    }
+
+    void modeChangeScrollsAsSelectingInTurnWould_data()
+    {
+        QTest::addColumn<QList<int>>("runs");  // pairs of first and last line
+        QTest::addColumn<int>("top");
+        QTest::newRow("one run above the view") << QList<int>{5, 10} << 90;
+        QTest::newRow("a run above, one below") << QList<int>{5, 10, 2000, 2005} << 90;
+        QTest::newRow("a run taller than the view") << QList<int>{100, 400} << 0;
+        QTest::newRow("inside the view") << QList<int>{95, 97} << 90;
+        QTest::newRow("the last lines") << QList<int>{2490, 2499} << 0;
+        QTest::newRow("every line") << QList<int>{0, 2499} << 1000;
+    }
+
+    void modeChangeScrollsAsSelectingInTurnWould()
+    {
+        QFETCH(QList<int>, runs);
+        QFETCH(int, top);
+        auto f = document();
+        TListBox* list = f->Form->ListBox1;
+        for (int i = 0; i + 1 < runs.size(); i += 2)
+            list->selectionModel()->select(QItemSelection(list->model()->index(runs[i], 0),
+                                                          list->model()->index(runs[i + 1], 0)),
+                                           QItemSelectionModel::Select);
+        f->Form->SyncRunsFromList();
+        f->Form->SetTopIndex(top);
+        QRadioButton* hex = f->Form->RadioGroup1->findChildren<QRadioButton*>().at(2);
+        QTest::mouseClick(hex, Qt::LeftButton, {}, QPoint(5, hex->height() / 2));
+        const int shown = f->Form->TopIndex();
+
+        f->Form->SetTopIndex(top);
+        for (int i = 0; i + 1 < runs.size(); i += 2)
+            for (int line = runs[i]; line <= runs[i + 1]; ++line)
+                list->scrollTo(list->model()->index(line, 0));
+        QCOMPARE(shown, f->Form->TopIndex());
+    }
+
+    void errorOnLeavingByAClickWaitsForTheRelease()
+    {
+        auto f = document();
+        QRadioButton* fixedPoint = f->Form->RadioGroup1->findChildren<QRadioButton*>().at(0);
+        QTest::mouseClick(fixedPoint, Qt::LeftButton, {}, QPoint(5, fixedPoint->height() / 2));
+        // Too large for a double: the entry raises an error, not a quiet refusal.
+        typeWaiting(*f, 2, "1e400");
+        f->Key(Qt::Key_Return);
+        QCOMPARE(f->Windows.Errors.size(), 1);
+
+        TListBox* list = f->Form->ListBox1;
+        const QPoint line6 = list->visualRect(list->model()->index(6, 0)).center();
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, line6);
+        QCOMPARE(f->Windows.Errors.size(), 1);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, line6);
+        QTRY_COMPARE(f->Windows.Errors.size(), 2);
+        QCOMPARE(f->Windows.Errors[1], f->Windows.Errors[0]);
+        QCOMPARE(f->Form->SelectedLines(), std::vector<int>{6});
+        QCOMPARE(f->RunLines(), std::vector<int>{6});
+        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("0,006"));
+    }
+};
+
+QTEST_MAIN(TestFormInput)
+#include "test_form_input.moc"
