@@ -1,12 +1,12 @@
 #include "app/TForm1.h"
 
-#include "app/ListBox.h"
+#include "controls/ListBox.h"
 #include "bereich/BereichDlg.h"
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
 #include "export/ExportState.h"
 #include "export/SolarEvaluation.h"
-#include "Kurven/KurvenDlg.h"
+#include "kurven/KurvenDlg.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/winsys/WindowSystem.h"
+#include "winsys/WindowSystem.h"
 #include "diagram/DragRectangle.h"
 #include "values/ValueFile.h"
 

@@ -1,13 +1,13 @@
 #include "app/TForm1.h"
 
-#include "app/ListBox.h"
+#include "controls/ListBox.h"
 #include "diagram/AxisSetup.h"
 #include "diagram/Canvas.h"
 #include "diagram/DragSelection.h"
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
 #include "diagram/Zoom.h"
-#include "Kurven/KurvenDlg.h"
+#include "kurven/KurvenDlg.h"
 #include "values/NumberFormat.h"
 
 #include <QAction>

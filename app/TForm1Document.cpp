@@ -1,6 +1,6 @@
 #include "app/TForm1.h"
 
-#include "app/ListBox.h"
+#include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
 #include "export/SolarEvaluation.h"

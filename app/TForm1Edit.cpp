@@ -1,7 +1,7 @@
 #include "app/TForm1.h"
 
-#include "app/KeyCodes.h"
-#include "app/ListBox.h"
+#include "controls/KeyCodes.h"
+#include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
 #include "values/NumberFormat.h"
 

@@ -1,8 +1,8 @@
 #include "app/TForm1.h"
 
-#include "app/KeyCodes.h"
+#include "controls/KeyCodes.h"
 #include "app/ListScroll.h"
-#include "app/ListBox.h"
+#include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
 #include "diagram/SelectionRuns.h"
 #include "diagram/TDiagram.h"

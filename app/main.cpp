@@ -1,6 +1,6 @@
 #include "app/GermanTexts.h"
 #include "app/TForm1.h"
-#include "app/winsys/QtWindowSystem.h"
+#include "winsys/QtWindowSystem.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "bench/BenchForm.h"
 
-#include "app/ListBox.h"
+#include "controls/ListBox.h"
 #include "bench/Expect.h"
 #include "diagram/PaintBox.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/TForm1.h"
-#include "app/winsys/ScriptedWindowSystem.h"
+#include "support/ScriptedWindowSystem.h"
 
 #include <QTemporaryDir>
 

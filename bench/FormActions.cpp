@@ -1,6 +1,6 @@
 #include "bench/FormActions.h"
 
-#include "app/ListBox.h"
+#include "controls/ListBox.h"
 #include "bench/BenchForm.h"
 #include "bench/Expect.h"
 #include "bench/PaintWatcher.h"

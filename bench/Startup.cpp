@@ -2,7 +2,7 @@
 
 #include "app/GermanTexts.h"
 #include "app/TForm1.h"
-#include "app/winsys/QtWindowSystem.h"
+#include "winsys/QtWindowSystem.h"
 #include "bench/Expect.h"
 #include "bench/PaintWatcher.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/controls/SpinEdit.h"
+#include "controls/SpinEdit.h"
 #include "export/RangeDialog.h"
 
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/winsys/WindowSystem.h"
+#include "winsys/WindowSystem.h"
 #include "export/ExportState.h"
 
 // What an export command works with: the prompts, the one file dialog the

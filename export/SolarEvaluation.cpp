@@ -1,6 +1,6 @@
 #include "export/SolarEvaluation.h"
 
-#include "app/winsys/WindowSystem.h"
+#include "winsys/WindowSystem.h"
 #include "export/ColumnFile.h"
 #include "export/SaveTarget.h"
 #include "export/SiblingName.h"

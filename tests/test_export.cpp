@@ -1,4 +1,4 @@
-#include "app/winsys/ScriptedWindowSystem.h"
+#include "support/ScriptedWindowSystem.h"
 #include "export/ColumnFile.h"
 #include "export/RangeExport.h"
 #include "support/TestFiles.h"

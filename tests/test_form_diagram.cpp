@@ -1,9 +1,9 @@
 #include "support/FormFixture.h"
 
-#include "app/ListBox.h"
+#include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
-#include "Kurven/KurvenDlg.h"
+#include "kurven/KurvenDlg.h"
 
 #include <QAction>
 #include <QComboBox>

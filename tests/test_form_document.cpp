@@ -1,6 +1,6 @@
 #include "support/FormFixture.h"
 
-#include "app/ListBox.h"
+#include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "support/FormFixture.h"
 
-#include "app/controls/SpinEdit.h"
-#include "app/ListBox.h"
+#include "controls/SpinEdit.h"
+#include "controls/ListBox.h"
 #include "bereich/BereichDlg.h"
 #include "export/SiblingName.h"
 

@@ -4,7 +4,7 @@
 // control.
 #include "support/FormFixture.h"
 
-#include "app/ListBox.h"
+#include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
 

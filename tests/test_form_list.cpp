@@ -1,7 +1,7 @@
 #include "support/FormFixture.h"
 
-#include "app/KeyCodes.h"
-#include "app/ListBox.h"
+#include "controls/KeyCodes.h"
+#include "controls/ListBox.h"
 #include "diagram/TDiagram.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 #include "support/ModalDriver.h"
 #include "support/TestFiles.h"
 
-#include "app/ListBox.h"
+#include "controls/ListBox.h"
 #include "app/TForm1.h"
-#include "app/winsys/QtWindowSystem.h"
+#include "winsys/QtWindowSystem.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "Kurven/CurveColors.h"
-#include "Kurven/KurvenDlg.h"
+#include "kurven/CurveColors.h"
+#include "kurven/KurvenDlg.h"
 
 #include <QComboBox>
 #include <QLineEdit>

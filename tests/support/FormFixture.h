@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/GermanTexts.h"
-#include "app/ListBox.h"
+#include "controls/ListBox.h"
 #include "app/TForm1.h"
-#include "app/winsys/ScriptedWindowSystem.h"
+#include "support/ScriptedWindowSystem.h"
 #include "diagram/TDiagram.h"
 #include "support/TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "app/KeyCodes.h"
+#include "controls/KeyCodes.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "app/winsys/WindowSystem.h"
+#include "winsys/WindowSystem.h"
 
 QString ErrorDisplayText(const QString& text)
 {

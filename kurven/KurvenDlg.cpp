@@ -1,6 +1,6 @@
-#include "Kurven/KurvenDlg.h"
+#include "kurven/KurvenDlg.h"
 
-#include "Kurven/CurveColors.h"
+#include "kurven/CurveColors.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "Kurven/CurveColors.h"
+#include "kurven/CurveColors.h"
 
 std::optional<int> CurveColorOfItem(int item)
 {

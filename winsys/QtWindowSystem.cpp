@@ -1,4 +1,4 @@
-#include "app/winsys/QtWindowSystem.h"
+#include "winsys/QtWindowSystem.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
-#include "app/ListBox.h"
+#include "controls/ListBox.h"
 
-#include "app/KeyCodes.h"
+#include "controls/KeyCodes.h"
 
 #include <QKeyEvent>
 

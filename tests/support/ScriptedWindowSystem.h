@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/winsys/WindowSystem.h"
+#include "winsys/WindowSystem.h"
 
 #include <QStringList>
 

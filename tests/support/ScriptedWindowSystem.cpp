@@ -1,4 +1,4 @@
-#include "app/winsys/ScriptedWindowSystem.h"
+#include "support/ScriptedWindowSystem.h"
 
 TAnswer TScriptedWindowSystem::Confirm(const QString& text, TButtons buttons)
 {

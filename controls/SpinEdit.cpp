@@ -1,4 +1,4 @@
-#include "app/controls/SpinEdit.h"
+#include "controls/SpinEdit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
