@@ -1,19 +1,18 @@
 #include "app/TForm1.h"
 
-#include "controls/ListBox.h"
 #include "bereich/BereichDlg.h"
+#include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
+#include "document/Document.h"
 #include "export/ExportState.h"
 #include "export/SolarEvaluation.h"
 #include "kurven/KurvenDlg.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -26,9 +25,11 @@ constexpr int DesignWidth = 650;
 constexpr int DesignHeight = 500;
 constexpr int PaintBoxWidth = 2600;
 
-template <typename Widget>
-Widget* place(Widget* widget, int left, int top, int width, int height)
+// Puts a control at its place and gives it its name, by which tests find it.
+template <typename TWidget>
+TWidget* Place(TWidget* widget, const char* name, int left, int top, int width, int height)
 {
+    widget->setObjectName(QLatin1String(name));
     widget->setGeometry(left, top, width, height);
     return widget;
 }
@@ -43,55 +44,48 @@ TForm1::TForm1(TWindowSystem& windowSystem, QWidget* parent)
     font.setPixelSize(11);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
-    createControls();
-    createMenus();
+    CreateControls();
+    CreateMenus();
     FormCreate();
     setMinimumSize(DesignWidth, DesignHeight);
     setGeometry(190, 141, DesignWidth, DesignHeight);
-    createDialogs();
+    CreateDialogs();
 }
 
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate()
 {
-    ValueBuffer = std::make_unique<TValueBuffer>();
-    ExportState = std::make_unique<TExportState>();
-    Loaded = false;
-    Modified = false;
-    SolarEvaluation = std::make_unique<TSolarEvaluation>();
-    CurveColor = 0x00FF00;
-    Edit2->setText(QString::number(SolarEvaluation->EvaluationFileCount()));
-    Diagram = std::make_unique<TDiagram>(*PaintBox1);
+    document_ = std::make_unique<TDocument>();
+    exportState_ = std::make_unique<TExportState>();
+    solarEvaluation_ = std::make_unique<TSolarEvaluation>();
+    curveColor_ = 0x00FF00;
+    Edit2->setText(QString::number(solarEvaluation_->EvaluationFileCount()));
+    diagram_ = std::make_unique<TDiagram>(PaintBox1->size());
+    ConnectDocument();
 }
 
-void TForm1::createControls()
+void TForm1::CreateControls()
 {
     auto* client = new QWidget(this);
     setCentralWidget(client);
     client->setBackgroundRole(QPalette::Button);
     client->setAutoFillBackground(true);
 
-    Label1 = place(new QLabel(QStringLiteral("Anzahl der Dateien für Solarauswertung"), client), 408, 0, 187, 13);
-    Label2 = place(new QLabel(QStringLiteral("KORAV ändern"), client), 200, 0, 72, 13);
-    Label3 = place(new QLabel(QStringLiteral("Mittelwert"), client), 200, 104, 45, 13);
-    // Labels size themselves to their text, whatever face the font falls back to.
-    for (QLabel* label : {Label1, Label2, Label3})
-        label->adjustSize();
-
-    ListBox1 = place(new TListBox(client), 40, 8, 113, 433);
+    CreateLabels(client);
+    ListBox1 = Place(new TListBox(client), "ListBox1", 40, 8, 113, 433);
     listModel_ = new QStringListModel(ListBox1);
     ListBox1->setModel(listModel_);
 
-    Edit1 = place(new QLineEdit(client), 200, 16, 121, 21);
+    Edit1 = Place(new QLineEdit(client), "Edit1", 200, 16, 121, 21);
     // The field holds what a commit reads: never more than ten characters.
     Edit1->setMaxLength(10);
-    Edit2 = place(new QLineEdit(client), 408, 16, 121, 21);
-    createDiagramPane(client);
-    Edit3 = place(new QLineEdit(client), 200, 120, 121, 21);
+    Edit2 = Place(new QLineEdit(client), "Edit2", 408, 16, 121, 21);
+    CreateDiagramPane(client);
+    Edit3 = Place(new QLineEdit(client), "Edit3", 200, 120, 121, 21);
     Edit3->setReadOnly(true);
-    createRadioGroup(client);
-    connectListHandlers();
+    CreateRadioGroup(client);
+    ConnectListHandlers();
 
     for (QWidget* hidden : std::initializer_list<QWidget*>{Label2, Label3, ListBox1, Edit1, ScrollBox1, Edit3,
                                                            RadioGroup1, Panel1})
@@ -102,29 +96,43 @@ void TForm1::createControls()
     setTabOrder(Edit3, RadioGroup1);
 }
 
-void TForm1::createRadioGroup(QWidget* client)
+void TForm1::CreateLabels(QWidget* client)
 {
-    RadioGroup1 = place(new QGroupBox(QStringLiteral("Zahlendarstellung"), client), 408, 56, 129, 89);
+    Label1 = Place(new QLabel(QStringLiteral("Anzahl der Dateien für Solarauswertung"), client), "Label1", 408, 0,
+                   187, 13);
+    Label2 = Place(new QLabel(QStringLiteral("KORAV ändern"), client), "Label2", 200, 0, 72, 13);
+    Label3 = Place(new QLabel(QStringLiteral("Mittelwert"), client), "Label3", 200, 104, 45, 13);
+    // Labels size themselves to their text, whatever face the font falls back to.
+    for (QLabel* label : {Label1, Label2, Label3})
+        label->adjustSize();
+}
+
+void TForm1::CreateRadioGroup(QWidget* client)
+{
+    RadioGroup1 = Place(new QGroupBox(QStringLiteral("Zahlendarstellung"), client), "RadioGroup1", 408, 56, 129, 89);
     numberModeButtons_ = new QButtonGroup(RadioGroup1);
     const QStringList captions{QStringLiteral("Festkommazahl"), QStringLiteral("Ganzzahl"),
                                QStringLiteral("Hexadezimal")};
     for (int i = 0; i < captions.size(); ++i) {
-        auto* item = place(new QRadioButton(captions[i], RadioGroup1), 8, 16 + 22 * i, 113, 20);
+        auto* item = new QRadioButton(captions[i], RadioGroup1);
+        item->setGeometry(8, 16 + 22 * i, 113, 20);
         numberModeButtons_->addButton(item, i);
     }
-    numberModeButtons_->button(0)->setChecked(true);
+    numberModeButtons_->button(FixedPoint)->setChecked(true);
     // Only a change of the representation counts, not a click on the chosen one.
-    connect(numberModeButtons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    const std::function<void()> click = Guarded(&TForm1::RadioGroup1Click);
+    connect(numberModeButtons_, &QButtonGroup::idToggled, this, [click](int, bool checked) {
         if (checked)
-            Guard([this] { RadioGroup1Click(); });
+            click();
     });
 }
 
-void TForm1::createDiagramPane(QWidget* client)
+void TForm1::CreateDiagramPane(QWidget* client)
 {
-    ScrollBox1 = place(new QScrollArea(client), 200, 184, 401, 257);
+    ScrollBox1 = Place(new QScrollArea(client), "ScrollBox1", 200, 184, 401, 257);
     ScrollBox1->setWidgetResizable(false);
     PaintBox1 = new TPaintBox();
+    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->resize(PaintBoxWidth, 241);
     ScrollBox1->setWidget(PaintBox1);
     // The diagram is no control of its own: a press on it or on its scroll
@@ -134,26 +142,28 @@ void TForm1::createDiagramPane(QWidget* client)
                           static_cast<QWidget*>(ScrollBox1->horizontalScrollBar()),
                           static_cast<QWidget*>(ScrollBox1->verticalScrollBar())})
         part->setFocusPolicy(Qt::NoFocus);
-    connectDiagramHandlers();
+    ConnectDiagramHandlers();
 
-    Panel1 = place(new QFrame(client), 202, 158, 47, 22);
+    Panel1 = Place(new QFrame(client), "Panel1", 202, 158, 47, 22);
     Panel1->setFrameShape(QFrame::Panel);
     Panel1->setFrameShadow(QFrame::Raised);
-    SpeedButton1 = place(new QToolButton(Panel1), 0, 0, 23, 22);
+    SpeedButton1 = Place(new QToolButton(Panel1), "SpeedButton1", 0, 0, 23, 22);
     SpeedButton1->setText(QStringLiteral("+"));
-    SpeedButton2 = place(new QToolButton(Panel1), 24, 0, 23, 22);
+    SpeedButton2 = Place(new QToolButton(Panel1), "SpeedButton2", 24, 0, 23, 22);
     SpeedButton2->setText(QStringLiteral("-"));
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { Guard([this] { SpeedButton1Click(); }); });
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { Guard([this] { SpeedButton2Click(); }); });
+    connect(SpeedButton1, &QToolButton::clicked, this, Guarded(&TForm1::SpeedButton1Click));
+    connect(SpeedButton2, &QToolButton::clicked, this, Guarded(&TForm1::SpeedButton2Click));
 }
 
-void TForm1::createDialogs()
+void TForm1::CreateDialogs()
 {
     BereichDlg = new TBereichDlg(this);
+    BereichDlg->setObjectName(QStringLiteral("BereichDlg"));
     KurvenDlg = new TKurvenDlg(this);
+    KurvenDlg->setObjectName(QStringLiteral("KurvenDlg"));
 }
 
-int TForm1::NumberMode() const
+TNumberMode TForm1::NumberMode() const
 {
-    return numberModeButtons_->checkedId();
+    return static_cast<TNumberMode>(numberModeButtons_->checkedId());
 }

@@ -1,42 +1,46 @@
 #pragma once
 
-#include "winsys/WindowSystem.h"
 #include "diagram/DragRectangle.h"
-#include "values/ValueFile.h"
+#include "values/NumberFormat.h"
+#include "winsys/WindowSystem.h"
 
 #include <QMainWindow>
 
 #include <functional>
 #include <memory>
 #include <optional>
-#include <utility>
 #include <vector>
 
 class QAction;
 class QButtonGroup;
 class QFrame;
-class QItemSelection;
 class QGroupBox;
+class QItemSelection;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMouseEvent;
 class QScrollArea;
 class QStringListModel;
 class QToolButton;
-class QMouseEvent;
+class TBereichDlg;
 class TCanvas;
 class TDiagram;
-struct TSelectionRun;
+class TDocument;
+class TKurvenDlg;
 class TListBox;
 class TPaintBox;
-class TBereichDlg;
-class TKurvenDlg;
-struct TExportState;
 class TSolarEvaluation;
+struct TExportState;
+struct TSelectionRun;
 
 // The editor's only document window: layout, menus, document lifecycle, the
 // value list with editing, and the diagram's handlers. Its parts live in
 // several source files, one per concern.
+//
+// Its controls and menu items carry their names as object names, so tests
+// find them with findChild; the window itself exposes only its handlers and
+// read-only views of its state.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -44,60 +48,15 @@ public:
     explicit TForm1(TWindowSystem& windowSystem, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Components, named as the user's documentation names them.
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    TListBox* ListBox1 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLineEdit* Edit3 = nullptr;
-    QScrollArea* ScrollBox1 = nullptr;
-    TPaintBox* PaintBox1 = nullptr;
-    QGroupBox* RadioGroup1 = nullptr;
-    QFrame* Panel1 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    TFileDialog OpenDialog1;
-    TFileDialog SaveDialog1;
-
-    QMenu* Datei1 = nullptr;
-    QAction* Neu1 = nullptr;
-    QAction* ffnen1 = nullptr;
-    QAction* Speichern = nullptr;
-    QAction* Speichernunter = nullptr;
-    QAction* GrafikSpeichern = nullptr;
-    QAction* Beenden1 = nullptr;
-    QMenu* Bearbeiten1 = nullptr;
-    QAction* Ausschneiden1 = nullptr;
-    QAction* Kopieren1 = nullptr;
-    QAction* AusListekopieren1 = nullptr;
-    QAction* Einfgen1 = nullptr;
-    QAction* Lschen1 = nullptr;
-    QMenu* Anzeigen1 = nullptr;
-    QAction* Zahlenwerte1 = nullptr;
-    QAction* Grafik1 = nullptr;
-    QAction* Mittelwert1 = nullptr;
-    QAction* Kurvendarstellung = nullptr;
-    QMenu* Solarauswertung1 = nullptr;
-    QAction* Temperaturen1 = nullptr;
-    QAction* Energie1 = nullptr;
-    QAction* Speichernunter1 = nullptr;
-    QAction* Energie1speichernunter1 = nullptr;
-
-    TBereichDlg* BereichDlg = nullptr;
-    TKurvenDlg* KurvenDlg = nullptr;
-
-    // Document state.
-    std::unique_ptr<TValueBuffer> ValueBuffer;
-    std::unique_ptr<TExportState> ExportState;
-    std::unique_ptr<TDiagram> Diagram;
-    std::unique_ptr<TSolarEvaluation> SolarEvaluation;
-    QString CurrentFileName;
-    bool Loaded = false;
-    double MeanValue = 0.0;
-    bool Modified = false;
-    int CurveColor = 0x00FF00;
+    [[nodiscard]] const TDocument& Document() const { return *document_; }
+    [[nodiscard]] const TDiagram& Diagram() const { return *diagram_; }
+    [[nodiscard]] const TSolarEvaluation& SolarEvaluation() const { return *solarEvaluation_; }
+    [[nodiscard]] double MeanValue() const { return meanValue_; }
+    [[nodiscard]] int CurveColor() const { return curveColor_; }
+    [[nodiscard]] TNumberMode NumberMode() const;
+    [[nodiscard]] int ItemIndex() const;
+    [[nodiscard]] int TopIndex() const;
+    [[nodiscard]] std::vector<int> SelectedLines() const;
 
     // File commands.
     void Neu1Click();
@@ -145,45 +104,50 @@ public:
     void Speichernunter1Click();
     void Energie1speichernunter1Click();
 
-    [[nodiscard]] int NumberMode() const;
-    [[nodiscard]] int ItemIndex() const;
-    [[nodiscard]] int TopIndex() const;
-    void SetTopIndex(int line);
-    [[nodiscard]] std::vector<int> SelectedLines() const;
-
-    // Runs a handler at the event boundary: an error it raises ends it and
-    // is shown by the error display, never crossing Qt's event loop.
-    void Guard(const std::function<void()>& handler);
-    // The same for a handler that runs inside a focus change, which may come
-    // from a mouse press: its error is shown once the click is over.
-    void GuardFocusChange(const std::function<void()>& handler);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Every handler the window system calls is wrapped here: an error it
+    // raises ends it and is shown by the error display, never crossing Qt's
+    // event loop.
+    template <typename... TArgs>
+    [[nodiscard]] std::function<void(TArgs...)> Guarded(void (TForm1::*handler)(TArgs...))
+    {
+        return [this, handler](TArgs... args) { Guard([&] { (this->*handler)(args...); }); };
+    }
+    void Guard(const std::function<void()>& handler);
+    // The same for a handler that runs inside a focus change, which may come
+    // from a mouse press: its error is shown once the click is over.
+    void GuardFocusChange(const std::function<void()>& handler);
+    void ShowPendingErrorAfterClick();
+
     void FormCreate();
     void FormResize();
     [[nodiscard]] bool FormClose();
 
-    void createControls();
-    void createRadioGroup(QWidget* client);
-    void createDiagramPane(QWidget* client);
-    void createMenus();
-    void createFileMenu();
-    void createEditMenu();
-    void createViewMenu();
-    void createSolarMenu();
-    QAction* addItem(QMenu* menu, const QString& caption, void (TForm1::*handler)());
-    void createDialogs();
+    void CreateControls();
+    void CreateLabels(QWidget* client);
+    void CreateRadioGroup(QWidget* client);
+    void CreateDiagramPane(QWidget* client);
+    void CreateMenus();
+    void CreateFileMenu();
+    void CreateEditMenu();
+    void CreateViewMenu();
+    void CreateSolarMenu();
+    QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (TForm1::*handler)());
+    void CreateDialogs();
+    void ConnectDocument();
+    void ConnectListHandlers();
+    void ConnectDiagramHandlers();
 
-    void connectListHandlers();
     void ResetView();
     void UpdateMenus();
     void UpdateEditVisibility();
-    void SetTitle(const QString& fileName);
+    void UpdateTitle();
+    void ShowValues(const std::vector<int>& indices);
 
     // The change prompt: false when the user cancels, or asked to save and
     // then cancelled the save dialog, so nothing gets lost.
@@ -195,13 +159,12 @@ private:
     // Value list and editing helpers.
     [[nodiscard]] QString ValueText(int index) const;
     [[nodiscard]] QString ValueLine(int index) const;
+    void SetTopIndex(int line);
     void SelectLine(int line);
     void SelectLines(const std::vector<TSelectionRun>& runs);
     void SelectRows(const std::vector<int>& rows);
-    void selectWithCurrent(const QItemSelection& selection, int current);
-    void connectDiagramHandlers();
-    void ZoomTo(int height);
-    void FinishDiagramSelection();
+    void SelectWithCurrent(const QItemSelection& selection, int current);
+    void UpdateMeanIfShown();
     void MoveInEdit1(int step);
     void ShowValueInEdit1(int line);
     void Follow();
@@ -210,13 +173,65 @@ private:
     [[nodiscard]] QLineEdit* ActiveEdit() const;
     [[nodiscard]] QLineEdit* WritableActiveEdit() const;
 
+    // Diagram helpers.
+    void ZoomTo(int height);
+    void FinishDiagramSelection();
+
+    // Controls and menu items.
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    TListBox* ListBox1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    TPaintBox* PaintBox1 = nullptr;
+    QGroupBox* RadioGroup1 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    TFileDialog OpenDialog1;
+    TFileDialog SaveDialog1;
+
+    QMenu* Datei1 = nullptr;
+    QAction* Neu1 = nullptr;
+    QAction* ffnen1 = nullptr;
+    QAction* Speichern = nullptr;
+    QAction* Speichernunter = nullptr;
+    QAction* GrafikSpeichern = nullptr;
+    QAction* Beenden1 = nullptr;
+    QMenu* Bearbeiten1 = nullptr;
+    QAction* Ausschneiden1 = nullptr;
+    QAction* Kopieren1 = nullptr;
+    QAction* AusListekopieren1 = nullptr;
+    QAction* Einfgen1 = nullptr;
+    QAction* Lschen1 = nullptr;
+    QMenu* Anzeigen1 = nullptr;
+    QAction* Zahlenwerte1 = nullptr;
+    QAction* Grafik1 = nullptr;
+    QAction* Mittelwert1 = nullptr;
+    QAction* Kurvendarstellung = nullptr;
+    QMenu* Solarauswertung1 = nullptr;
+    QAction* Temperaturen1 = nullptr;
+    QAction* Energie1 = nullptr;
+    QAction* Speichernunter1 = nullptr;
+    QAction* Energie1speichernunter1 = nullptr;
+
+    TBereichDlg* BereichDlg = nullptr;
+    TKurvenDlg* KurvenDlg = nullptr;
+
     TWindowSystem& windowSystem_;
+    std::unique_ptr<TDocument> document_;
+    std::unique_ptr<TExportState> exportState_;
+    std::unique_ptr<TDiagram> diagram_;
+    std::unique_ptr<TSolarEvaluation> solarEvaluation_;
+    double meanValue_ = 0.0;
+    int curveColor_ = 0x00FF00;
     QStringListModel* listModel_ = nullptr;
     QButtonGroup* numberModeButtons_ = nullptr;
     TDragRectangle dragRectangle_;
     std::optional<QString> pendingError_;
-
-    void ShowPendingErrorAfterClick();
 };
 
 [[nodiscard]] QString FileNamePart(const QString& path);

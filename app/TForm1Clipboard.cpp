@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "controls/ListBox.h"
+#include "document/Document.h"
 
 #include <QAbstractItemModel>
 #include <QLineEdit>

@@ -7,6 +7,7 @@
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
 #include "diagram/Zoom.h"
+#include "document/Document.h"
 #include "kurven/KurvenDlg.h"
 #include "values/NumberFormat.h"
 
@@ -19,37 +20,39 @@
 
 #include <algorithm>
 
-void TForm1::connectDiagramHandlers()
+void TForm1::ConnectDiagramHandlers()
 {
-    PaintBox1->OnPaint = [this](TCanvas& canvas) { Guard([this, &canvas] { PaintBox1Paint(canvas); }); };
-    PaintBox1->OnMouseDown = [this](QMouseEvent& event) { Guard([this, &event] { PaintBox1MouseDown(event); }); };
-    PaintBox1->OnMouseMove = [this](QMouseEvent& event) { Guard([this, &event] { PaintBox1MouseMove(event); }); };
-    PaintBox1->OnMouseUp = [this](QMouseEvent&) { Guard([this] { PaintBox1MouseUp(); }); };
+    PaintBox1->OnPaint = Guarded(&TForm1::PaintBox1Paint);
+    PaintBox1->OnMouseDown = Guarded(&TForm1::PaintBox1MouseDown);
+    PaintBox1->OnMouseMove = Guarded(&TForm1::PaintBox1MouseMove);
+    const std::function<void()> mouseUp = Guarded(&TForm1::PaintBox1MouseUp);
+    PaintBox1->OnMouseUp = [mouseUp](QMouseEvent&) { mouseUp(); };
 }
 
 void TForm1::SetupAxisForMode()
 {
-    ApplyYStepRule(*Diagram, NumberMode(), PaintBox1->height());
-    ApplyAxisRange(*Diagram, NumberMode());
-    Diagram->UpdateScale();
+    ApplyYStepRule(*diagram_, NumberMode(), PaintBox1->height());
+    ApplyAxisRange(*diagram_, NumberMode());
+    diagram_->UpdateScale(PaintBox1->size());
     PaintBox1->update();
 }
 
 void TForm1::PaintBox1Paint(TCanvas& canvas)
 {
-    Diagram->DrawFrame(canvas);
+    diagram_->DrawFrame(canvas);
+    const TVisibleRange visible = diagram_->VisibleRange(canvas.ClipRect());
+    const TValueBuffer& values = document_->Values();
     const int width = KurvenDlg->CurveWidth();
     switch (NumberMode()) {
-    case FixedPoint: Diagram->DrawCurve(canvas, *ValueBuffer, 1024.0, CurveColor, width); break;
-    case IntegerMode: Diagram->DrawCurve(canvas, *ValueBuffer, 1.0, CurveColor, width); break;
-    case HexMode: Diagram->DrawCurveUnsigned(canvas, *ValueBuffer, CurveColor, width); break;
-    default: break;
+    case FixedPoint: diagram_->DrawCurve(canvas, visible, values, 1024.0, curveColor_, width); break;
+    case IntegerMode: diagram_->DrawCurve(canvas, visible, values, 1.0, curveColor_, width); break;
+    case HexMode: diagram_->DrawCurveUnsigned(canvas, visible, values, curveColor_, width); break;
     }
     if (Mittelwert1->isChecked()) {
         std::vector<bool> selected(ValueCount, false);
         for (const int line : SelectedLines())
             selected[line] = true;
-        Diagram->DrawMeanMarks(canvas, canvas.ClipRect(), [&selected](int i) { return selected[i]; }, MeanValue);
+        diagram_->DrawMeanMarks(canvas, canvas.ClipRect(), [&selected](int i) { return selected[i]; }, meanValue_);
     }
     dragRectangle_.Draw(canvas);
 }
@@ -61,8 +64,8 @@ void TForm1::ZoomTo(int height)
     const double centre = ViewCentre(view, vertical->value(), PaintBox1->height());
     PaintBox1->resize(PaintBox1->width(), height);
     vertical->setValue(CentredScrollPosition(centre, height, view));
-    ApplyYStepRule(*Diagram, NumberMode(), height);
-    Diagram->UpdateScale();
+    ApplyYStepRule(*diagram_, NumberMode(), height);
+    diagram_->UpdateScale(PaintBox1->size());
     PaintBox1->update();
 }
 
@@ -80,8 +83,7 @@ void TForm1::SpeedButton2Click()
 void TForm1::FinishDiagramSelection()
 {
     MoveFocus(Edit1);
-    if (Mittelwert1->isChecked())
-        UpdateMean();
+    UpdateMeanIfShown();
     SyncRunsFromList();
 }
 
@@ -89,8 +91,8 @@ void TForm1::PaintBox1MouseDown(const QMouseEvent& event)
 {
     if (event.button() != Qt::LeftButton)
         return;
-    const int index = Diagram->IndexAt(event.position().toPoint().x());
-    PaintBox1->Tag = Diagram->ColumnOf(index);
+    const int index = diagram_->IndexAt(event.position().toPoint().x());
+    PaintBox1->Tag = diagram_->ColumnOf(index);
     ListBox1->Tag = 0;
     DeselectAll();
     SelectLine(index);
@@ -102,11 +104,11 @@ void TForm1::PaintBox1MouseMove(const QMouseEvent& event)
 {
     if (event.buttons() != Qt::LeftButton || event.modifiers() != Qt::NoModifier)
         return;
-    const int index = Diagram->IndexAt(event.position().toPoint().x());
+    const int index = diagram_->IndexAt(event.position().toPoint().x());
     ListBox1->Tag = 1;
-    const int anchorColumn = Diagram->ColumnOf(ItemIndex());
-    PaintBox1->Tag = Diagram->ColumnOf(index);
-    PaintBox1->update(dragRectangle_.Set(DragBand(*Diagram, anchorColumn, PaintBox1->Tag)));
+    const int anchorColumn = diagram_->ColumnOf(ItemIndex());
+    PaintBox1->Tag = diagram_->ColumnOf(index);
+    PaintBox1->update(dragRectangle_.Set(DragBand(*diagram_, anchorColumn, PaintBox1->Tag)));
 }
 
 void TForm1::PaintBox1MouseUp()
@@ -116,7 +118,7 @@ void TForm1::PaintBox1MouseUp()
     // A finished drag is over: a later release of another button must not
     // select again.
     ListBox1->Tag = 0;
-    const int end = Diagram->IndexAt(PaintBox1->Tag);
+    const int end = diagram_->IndexAt(PaintBox1->Tag);
     PaintBox1->update(dragRectangle_.Clear());
     SelectRows(DragRows(ItemIndex(), end));
     FinishDiagramSelection();
@@ -129,6 +131,6 @@ void TForm1::KurvendarstellungClick()
     if (KurvenDlg->exec() != QDialog::Accepted)
         return;
     if (const std::optional<int> color = KurvenDlg->ChosenColor())
-        CurveColor = *color;
+        curveColor_ = *color;
     PaintBox1->update();
 }

@@ -3,91 +3,53 @@
 #include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
+#include "document/Document.h"
 #include "export/SolarEvaluation.h"
-#include "values/Errors.h"
 #include "values/PosixFile.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QScrollArea>
-#include <QScrollBar>
-
-namespace {
-
-const QString NewFileName = QStringLiteral("Neue Datei");
-
-}  // namespace
+#include <QStringListModel>
 
 QString FileNamePart(const QString& path)
 {
     return path.mid(path.lastIndexOf(u'/') + 1);
 }
 
-namespace {
-
-// Runs the handler; the text the error display shows for the error it
-// raised, or nothing.
-std::optional<QString> ErrorOf(const std::function<void()>& handler)
+// The views follow the document from here, whichever command changed it.
+void TForm1::ConnectDocument()
 {
-    try {
-        handler();
-    } catch (const EKoravError& error) {
-        return ErrorDisplayText(error.Text());
-    } catch (const std::bad_alloc&) {
-        return ErrorDisplayText(QStringLiteral("Zu wenig Arbeitsspeicher"));
-    } catch (const std::exception& error) {
-        return ErrorDisplayText(QString::fromUtf8(error.what()));
-    }
-    return std::nullopt;
+    connect(document_.get(), &TDocument::Presented, this, &TForm1::ResetView);
+    connect(document_.get(), &TDocument::NameChanged, this, &TForm1::UpdateTitle);
+    connect(document_.get(), &TDocument::ValuesChanged, this, &TForm1::ShowValues);
+    // After a new or opened document the evaluation saves offer its name, not
+    // the last sibling of an earlier evaluation.
+    connect(document_.get(), &TDocument::Presented, this, [this] { solarEvaluation_->DocumentReplaced(); });
 }
 
-}  // namespace
-
-void TForm1::Guard(const std::function<void()>& handler)
+void TForm1::UpdateTitle()
 {
-    if (const std::optional<QString> error = ErrorOf(handler))
-        windowSystem_.ShowError(*error);
+    if (document_->Loaded())
+        setWindowTitle(QStringLiteral("KORAV-Editor - ") + document_->CurrentFileName());
 }
 
-void TForm1::GuardFocusChange(const std::function<void()>& handler)
+void TForm1::ShowValues(const std::vector<int>& indices)
 {
-    if (const std::optional<QString> error = ErrorOf(handler)) {
-        pendingError_ = *error;
-        ShowPendingErrorAfterClick();
-    }
-}
-
-// A modal box opened while a mouse button is down would swallow its
-// release, and the click would never finish; the box waits for the release.
-void TForm1::ShowPendingErrorAfterClick()
-{
-    const bool clicking = QGuiApplication::mouseButtons() != Qt::NoButton;
-    QTimer::singleShot(clicking ? 10 : 0, this, [this] {
-        if (QGuiApplication::mouseButtons() != Qt::NoButton) {
-            ShowPendingErrorAfterClick();
-            return;
-        }
-        if (const std::optional<QString> error = std::exchange(pendingError_, std::nullopt))
-            windowSystem_.ShowError(*error);
-    });
-}
-
-void TForm1::SetTitle(const QString& fileName)
-{
-    setWindowTitle(QStringLiteral("KORAV-Editor - ") + fileName);
+    for (const int line : indices)
+        listModel_->setData(listModel_->index(line), ValueLine(line));
+    PaintBox1->update();
 }
 
 bool TForm1::ConfirmDiscardChanges()
 {
-    if (!Loaded || !Modified)
+    if (!document_->Loaded() || !document_->Modified())
         return true;
-    const QString question = FileNamePart(CurrentFileName) + QStringLiteral(" wurde geändert. Änderungen speichern?");
+    const QString question =
+        FileNamePart(document_->CurrentFileName()) + QStringLiteral(" wurde geändert. Änderungen speichern?");
     switch (windowSystem_.Confirm(question, TButtons::YesNoCancel)) {
     case TAnswer::Yes: return SaveDocument();
     case TAnswer::No: return true;
@@ -98,14 +60,8 @@ bool TForm1::ConfirmDiscardChanges()
 
 void TForm1::Neu1Click()
 {
-    if (!ConfirmDiscardChanges())
-        return;
-    ValueBuffer->fill(0);
-    Loaded = true;
-    ResetView();
-    CurrentFileName = NewFileName;
-    SolarEvaluation->DocumentReplaced();
-    SetTitle(NewFileName);
+    if (ConfirmDiscardChanges())
+        document_->New();
 }
 
 void TForm1::ffnen1Click()
@@ -114,19 +70,8 @@ void TForm1::ffnen1Click()
         return;
     OpenDialog1.Filter = ValueFileFilter;
     OpenDialog1.DefaultExt = QStringLiteral("*.k*");
-    const std::optional<QString> chosen = windowSystem_.ExecuteOpen(OpenDialog1);
-    if (!chosen)
-        return;
-    // A failed load throws before the name changes, so a later save can
-    // never write this document into the file that failed to load.
-    if (LoadValueFile(*chosen, *ValueBuffer))
-        Loaded = true;
-    CurrentFileName = *chosen;
-    SolarEvaluation->DocumentReplaced();
-    if (!Loaded)
-        return;
-    ResetView();
-    SetTitle(CurrentFileName);
+    if (const std::optional<QString> chosen = windowSystem_.ExecuteOpen(OpenDialog1))
+        document_->Open(*chosen);
 }
 
 void TForm1::SpeichernClick()
@@ -136,10 +81,9 @@ void TForm1::SpeichernClick()
 
 bool TForm1::SaveDocument()
 {
-    if (CurrentFileName == NewFileName)
+    if (!document_->HasFile())
         return SaveDocumentAs();
-    SaveValueFile(CurrentFileName, *ValueBuffer);
-    Modified = false;
+    document_->Save();
     return true;
 }
 
@@ -152,20 +96,17 @@ bool TForm1::SaveDocumentAs()
 {
     SaveDialog1.Filter = ValueFileFilter;
     SaveDialog1.DefaultExt.clear();
-    SaveDialog1.FileName = CurrentFileName == NewFileName ? QString() : CurrentFileName;
+    SaveDialog1.FileName = document_->HasFile() ? document_->CurrentFileName() : QString();
     for (;;) {
         const std::optional<QString> chosen = windowSystem_.ExecuteSave(SaveDialog1);
         if (!chosen)
             return false;
-        const bool asksOverwrite = IsExistingFile(*chosen) && *chosen != CurrentFileName;
+        const bool asksOverwrite = IsExistingFile(*chosen) && *chosen != document_->CurrentFileName();
         if (asksOverwrite &&
             windowSystem_.Confirm(FileNamePart(*chosen) + QStringLiteral(" existiert bereits. Überschreiben?"),
                                   TButtons::YesNo) != TAnswer::Yes)
             continue;
-        SaveValueFile(*chosen, *ValueBuffer);
-        Modified = false;
-        CurrentFileName = *chosen;
-        SetTitle(CurrentFileName);
+        document_->SaveAs(*chosen);
         return true;
     }
 }
@@ -205,33 +146,33 @@ void TForm1::FormResize()
     ListBox1->resize(ListBox1->width(), outerHeight - 67);
     ScrollBox1->resize(outerWidth - 249, outerHeight - 243);
     PaintBox1->resize(PaintBox1->width(), ScrollBox1->height() - 20);
-    if (!Diagram)
+    if (!diagram_)
         return;
-    Diagram->UpdateScale();
+    diagram_->UpdateScale(PaintBox1->size());
     SetupAxisForMode();
 }
 
 void TForm1::ResetView()
 {
-    Modified = false;
-    Diagram->ClearRuns();
+    diagram_->ClearRuns();
     PaintBox1->resize(PaintBox1->width(), ScrollBox1->height() - 20);
-    Diagram->UpdateScale();
+    diagram_->UpdateScale(PaintBox1->size());
     SetupAxisForMode();
     UpdateMenus();
 }
 
 void TForm1::UpdateMenus()
 {
+    const bool loaded = document_->Loaded();
     for (QAction* item : {Speichern, Speichernunter, GrafikSpeichern, AusListekopieren1, Kurvendarstellung})
-        item->setEnabled(Loaded);
+        item->setEnabled(loaded);
     for (QAction* item : {Zahlenwerte1, Grafik1}) {
-        item->setEnabled(Loaded);
-        item->setChecked(Loaded);
+        item->setEnabled(loaded);
+        item->setChecked(loaded);
     }
-    Mittelwert1->setEnabled(Loaded);
+    Mittelwert1->setEnabled(loaded);
     Mittelwert1->setChecked(false);
-    RadioGroup1->setVisible(Loaded);
+    RadioGroup1->setVisible(loaded);
     if (Zahlenwerte1->isChecked())
         FillList();
     else

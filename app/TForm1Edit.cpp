@@ -3,6 +3,7 @@
 #include "controls/KeyCodes.h"
 #include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
+#include "document/Document.h"
 #include "values/NumberFormat.h"
 
 #include <QAction>
@@ -84,13 +85,9 @@ void TForm1::CommitEdit()
         DeselectAll();
         return;
     }
-    for (const int line : SelectedLines()) {
-        (*ValueBuffer)[line] = static_cast<std::int16_t>(parsed.Value);
-        listModel_->setData(listModel_->index(line), ValueLine(line));
-    }
+    // The lines and the diagram follow the document.
+    document_->SetValues(SelectedLines(), static_cast<std::int16_t>(parsed.Value));
     DeselectAll();
-    Modified = true;
-    PaintBox1->update();
 }
 
 void TForm1::ShowValueInEdit1(int line)
@@ -109,8 +106,7 @@ void TForm1::MoveInEdit1(int step)
     SelectLine(std::clamp(ItemIndex() + step, 0, ValueCount - 1));
     ShowValueInEdit1(ItemIndex());
     Edit1->selectAll();
-    if (Mittelwert1->isChecked())
-        UpdateMean();
+    UpdateMeanIfShown();
 }
 
 void TForm1::Edit1KeyDown(int key)

@@ -2,6 +2,7 @@
 
 #include "bereich/BereichDlg.h"
 #include "diagram/TDiagram.h"
+#include "document/Document.h"
 #include "export/ExportContext.h"
 #include "export/RangeExport.h"
 #include "export/SolarChannels.h"
@@ -12,29 +13,29 @@
 void TForm1::GrafikSpeichernClick()
 {
     std::optional<TFirstRun> firstRun;
-    if (!Diagram->Runs().empty())
-        firstRun = TFirstRun{Diagram->Runs().front().Start, Diagram->Runs().front().Count};
-    RunRangeExport({windowSystem_, SaveDialog1, *ExportState}, *BereichDlg, *ValueBuffer, firstRun);
+    if (!diagram_->Runs().empty())
+        firstRun = TFirstRun{diagram_->Runs().front().Start, diagram_->Runs().front().Count};
+    RunRangeExport({windowSystem_, SaveDialog1, *exportState_}, *BereichDlg, document_->Values(), firstRun);
 }
 
 void TForm1::Temperaturen1Click()
 {
-    SolarEvaluation->Evaluate(TemperatureChannels, Edit2->text(), {windowSystem_, OpenDialog1, *ExportState},
-                              CurrentFileName, *ValueBuffer);
+    solarEvaluation_->Evaluate(TemperatureChannels, Edit2->text(), {windowSystem_, OpenDialog1, *exportState_},
+                              document_->CurrentFileName(), document_->Values());
 }
 
 void TForm1::Energie1Click()
 {
-    SolarEvaluation->Evaluate(EnergyChannels, Edit2->text(), {windowSystem_, OpenDialog1, *ExportState},
-                              CurrentFileName, *ValueBuffer);
+    solarEvaluation_->Evaluate(EnergyChannels, Edit2->text(), {windowSystem_, OpenDialog1, *exportState_},
+                              document_->CurrentFileName(), document_->Values());
 }
 
 void TForm1::Speichernunter1Click()
 {
-    SolarEvaluation->Save(TemperatureChannels, {windowSystem_, SaveDialog1, *ExportState}, CurrentFileName);
+    solarEvaluation_->Save(TemperatureChannels, {windowSystem_, SaveDialog1, *exportState_}, document_->CurrentFileName());
 }
 
 void TForm1::Energie1speichernunter1Click()
 {
-    SolarEvaluation->Save(EnergyChannels, {windowSystem_, SaveDialog1, *ExportState}, CurrentFileName);
+    solarEvaluation_->Save(EnergyChannels, {windowSystem_, SaveDialog1, *exportState_}, document_->CurrentFileName());
 }

@@ -1,11 +1,12 @@
 #include "app/TForm1.h"
 
 #include "controls/KeyCodes.h"
-#include "app/ListScroll.h"
+#include "controls/ListScroll.h"
 #include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
 #include "diagram/SelectionRuns.h"
 #include "diagram/TDiagram.h"
+#include "document/Document.h"
 #include "values/GeneralFormat.h"
 #include "values/NumberFormat.h"
 
@@ -17,11 +18,11 @@
 
 #include <algorithm>
 
-void TForm1::connectListHandlers()
+void TForm1::ConnectListHandlers()
 {
-    ListBox1->OnKeyDown = [this](int key) { Guard([this, key] { ListBox1KeyDown(key); }); };
-    ListBox1->OnKeyUp = [this](int key) { Guard([this, key] { ListBox1KeyUp(key); }); };
-    ListBox1->OnMouseUp = [this] { Guard([this] { ListBox1MouseUp(); }); };
+    ListBox1->OnKeyDown = Guarded(&TForm1::ListBox1KeyDown);
+    ListBox1->OnKeyUp = Guarded(&TForm1::ListBox1KeyUp);
+    ListBox1->OnMouseUp = Guarded(&TForm1::ListBox1MouseUp);
     for (QLineEdit* edit : {Edit1, Edit2, Edit3})
         edit->installEventFilter(this);
     // QLineEdit forgets its changed state when the user undoes back to the
@@ -31,7 +32,7 @@ void TForm1::connectListHandlers()
 
 QString TForm1::ValueText(int index) const
 {
-    return FormatValue((*ValueBuffer)[index], NumberMode(), UserDecimalSeparator());
+    return FormatValue(document_->Value(index), NumberMode(), UserDecimalSeparator());
 }
 
 QString TForm1::ValueLine(int index) const
@@ -91,7 +92,7 @@ void TForm1::SelectLine(int line)
 
 // One selection change for all lines keeps selecting 2500 lines fast; the
 // line selected last becomes the current line, as if selected one by one.
-void TForm1::selectWithCurrent(const QItemSelection& selection, int current)
+void TForm1::SelectWithCurrent(const QItemSelection& selection, int current)
 {
     ListBox1->selectionModel()->select(selection, QItemSelectionModel::Select);
     SelectLine(current);
@@ -104,7 +105,7 @@ void TForm1::SelectLines(const std::vector<TSelectionRun>& runs)
     QItemSelection selection;
     for (const TSelectionRun& run : runs)
         selection.select(listModel_->index(run.Start), listModel_->index(run.Start + run.Count - 1));
-    selectWithCurrent(selection, runs.back().Start + runs.back().Count - 1);
+    SelectWithCurrent(selection, runs.back().Start + runs.back().Count - 1);
 }
 
 void TForm1::SelectRows(const std::vector<int>& rows)
@@ -112,7 +113,7 @@ void TForm1::SelectRows(const std::vector<int>& rows)
     if (rows.empty())
         return;
     const auto [low, high] = std::minmax_element(rows.begin(), rows.end());
-    selectWithCurrent(QItemSelection(listModel_->index(*low), listModel_->index(*high)), rows.back());
+    SelectWithCurrent(QItemSelection(listModel_->index(*low), listModel_->index(*high)), rows.back());
 }
 
 void TForm1::DeselectAll()
@@ -140,24 +141,22 @@ void TForm1::ListBox1KeyUp(int)
 {
     Follow();
     SyncRunsFromList();
-    if (Mittelwert1->isChecked())
-        UpdateMean();
+    UpdateMeanIfShown();
 }
 
 void TForm1::ListBox1MouseUp()
 {
     Follow();
     MoveFocus(Edit1);
-    if (Mittelwert1->isChecked())
-        UpdateMean();
+    UpdateMeanIfShown();
     SyncRunsFromList();
 }
 
 void TForm1::SyncRunsFromList()
 {
-    Diagram->ClearRuns();
+    diagram_->ClearRuns();
     for (const int line : SelectedLines())
-        Diagram->AddIndex(line);
+        diagram_->AddIndex(line);
     PaintBox1->update();
 }
 
@@ -165,10 +164,9 @@ void TForm1::RadioGroup1Click()
 {
     const int top = TopIndex();
     FillList();
-    SelectLines(Diagram->Runs());
-    SetTopIndex(TopAfterSelectingInTurn(top, ListBox1->verticalScrollBar()->pageStep(), Diagram->Runs()));
-    if (Mittelwert1->isChecked())
-        UpdateMean();
+    SelectLines(diagram_->Runs());
+    SetTopIndex(TopAfterSelectingInTurn(top, ListBox1->verticalScrollBar()->pageStep(), diagram_->Runs()));
+    UpdateMeanIfShown();
     MoveFocus(Edit1);
     SetupAxisForMode();
 }

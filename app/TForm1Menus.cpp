@@ -3,44 +3,47 @@
 #include <QAction>
 #include <QMenuBar>
 
-QAction* TForm1::addItem(QMenu* menu, const QString& caption, void (TForm1::*handler)())
+QAction* TForm1::AddItem(QMenu* menu, const char* name, const QString& caption, void (TForm1::*handler)())
 {
     QAction* item = menu->addAction(caption);
-    connect(item, &QAction::triggered, this, [this, handler] { Guard([this, handler] { (this->*handler)(); }); });
+    item->setObjectName(QLatin1String(name));
+    connect(item, &QAction::triggered, this, Guarded(handler));
     return item;
 }
 
-void TForm1::createMenus()
+void TForm1::CreateMenus()
 {
-    createFileMenu();
-    createEditMenu();
-    createViewMenu();
-    createSolarMenu();
+    CreateFileMenu();
+    CreateEditMenu();
+    CreateViewMenu();
+    CreateSolarMenu();
 }
 
-void TForm1::createFileMenu()
+void TForm1::CreateFileMenu()
 {
     Datei1 = menuBar()->addMenu(QStringLiteral("&Datei"));
-    Neu1 = addItem(Datei1, QStringLiteral("&Neu..."), &TForm1::Neu1Click);
-    ffnen1 = addItem(Datei1, QStringLiteral("Ö&ffnen..."), &TForm1::ffnen1Click);
-    Speichern = addItem(Datei1, QStringLiteral("&Speichern"), &TForm1::SpeichernClick);
-    Speichernunter = addItem(Datei1, QStringLiteral("Speichern &unter..."), &TForm1::SpeichernunterClick);
+    Datei1->setObjectName(QStringLiteral("Datei1"));
+    Neu1 = AddItem(Datei1, "Neu1", QStringLiteral("&Neu..."), &TForm1::Neu1Click);
+    ffnen1 = AddItem(Datei1, "ffnen1", QStringLiteral("Ö&ffnen..."), &TForm1::ffnen1Click);
+    Speichern = AddItem(Datei1, "Speichern", QStringLiteral("&Speichern"), &TForm1::SpeichernClick);
+    Speichernunter = AddItem(Datei1, "Speichernunter", QStringLiteral("Speichern &unter..."), &TForm1::SpeichernunterClick);
     Datei1->addSeparator();
-    GrafikSpeichern = addItem(Datei1, QStringLiteral("&Grafik speichern..."), &TForm1::GrafikSpeichernClick);
+    GrafikSpeichern = AddItem(Datei1, "GrafikSpeichern", QStringLiteral("&Grafik speichern..."), &TForm1::GrafikSpeichernClick);
     Datei1->addSeparator();
-    Beenden1 = addItem(Datei1, QStringLiteral("&Beenden"), &TForm1::Beenden1Click);
+    Beenden1 = AddItem(Datei1, "Beenden1", QStringLiteral("&Beenden"), &TForm1::Beenden1Click);
     for (QAction* item : {Speichern, Speichernunter, GrafikSpeichern})
         item->setEnabled(false);
 }
 
-void TForm1::createEditMenu()
+void TForm1::CreateEditMenu()
 {
     Bearbeiten1 = menuBar()->addMenu(QStringLiteral("Bearbeiten"));
-    Ausschneiden1 = addItem(Bearbeiten1, QStringLiteral("&Ausschneiden"), &TForm1::Ausschneiden1Click);
-    Kopieren1 = addItem(Bearbeiten1, QStringLiteral("&Kopieren"), &TForm1::Kopieren1Click);
-    AusListekopieren1 = addItem(Bearbeiten1, QStringLiteral("Aus Li&ste kopieren"), &TForm1::AusListekopieren1Click);
-    Einfgen1 = addItem(Bearbeiten1, QStringLiteral("&Einfügen"), &TForm1::Einfgen1Click);
-    Lschen1 = addItem(Bearbeiten1, QStringLiteral("&Löschen"), &TForm1::Lschen1Click);
+    Bearbeiten1->setObjectName(QStringLiteral("Bearbeiten1"));
+    Ausschneiden1 = AddItem(Bearbeiten1, "Ausschneiden1", QStringLiteral("&Ausschneiden"), &TForm1::Ausschneiden1Click);
+    Kopieren1 = AddItem(Bearbeiten1, "Kopieren1", QStringLiteral("&Kopieren"), &TForm1::Kopieren1Click);
+    AusListekopieren1 = AddItem(Bearbeiten1, "AusListekopieren1", QStringLiteral("Aus Li&ste kopieren"), &TForm1::AusListekopieren1Click);
+    Einfgen1 = AddItem(Bearbeiten1, "Einfgen1", QStringLiteral("&Einfügen"), &TForm1::Einfgen1Click);
+    Lschen1 = AddItem(Bearbeiten1, "Lschen1", QStringLiteral("&Löschen"), &TForm1::Lschen1Click);
     Ausschneiden1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     Kopieren1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     AusListekopieren1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -49,14 +52,15 @@ void TForm1::createEditMenu()
     AusListekopieren1->setEnabled(false);
 }
 
-void TForm1::createViewMenu()
+void TForm1::CreateViewMenu()
 {
     Anzeigen1 = menuBar()->addMenu(QStringLiteral("&Anzeige"));
-    Zahlenwerte1 = addItem(Anzeigen1, QStringLiteral("&Zahlenwerte"), &TForm1::Zahlenwerte1Click);
-    Grafik1 = addItem(Anzeigen1, QStringLiteral("&Grafik"), &TForm1::Grafik1Click);
-    Mittelwert1 = addItem(Anzeigen1, QStringLiteral("&Mittelwert"), &TForm1::Mittelwert1Click);
+    Anzeigen1->setObjectName(QStringLiteral("Anzeigen1"));
+    Zahlenwerte1 = AddItem(Anzeigen1, "Zahlenwerte1", QStringLiteral("&Zahlenwerte"), &TForm1::Zahlenwerte1Click);
+    Grafik1 = AddItem(Anzeigen1, "Grafik1", QStringLiteral("&Grafik"), &TForm1::Grafik1Click);
+    Mittelwert1 = AddItem(Anzeigen1, "Mittelwert1", QStringLiteral("&Mittelwert"), &TForm1::Mittelwert1Click);
     Anzeigen1->addSeparator();
-    Kurvendarstellung = addItem(Anzeigen1, QStringLiteral("&Kurvendarstellung..."), &TForm1::KurvendarstellungClick);
+    Kurvendarstellung = AddItem(Anzeigen1, "Kurvendarstellung", QStringLiteral("&Kurvendarstellung..."), &TForm1::KurvendarstellungClick);
     // Qt inverts the check mark of a checkable item before its handler runs.
     for (QAction* item : {Zahlenwerte1, Grafik1, Mittelwert1})
         item->setCheckable(true);
@@ -64,12 +68,13 @@ void TForm1::createViewMenu()
         item->setEnabled(false);
 }
 
-void TForm1::createSolarMenu()
+void TForm1::CreateSolarMenu()
 {
     Solarauswertung1 = menuBar()->addMenu(QStringLiteral("&Solarauswertung"));
-    Temperaturen1 = addItem(Solarauswertung1, QStringLiteral("Temperaturen"), &TForm1::Temperaturen1Click);
-    Energie1 = addItem(Solarauswertung1, QStringLiteral("Energie 1"), &TForm1::Energie1Click);
-    Speichernunter1 = addItem(Solarauswertung1, QStringLiteral("Temp. Speichern unter"), &TForm1::Speichernunter1Click);
+    Solarauswertung1->setObjectName(QStringLiteral("Solarauswertung1"));
+    Temperaturen1 = AddItem(Solarauswertung1, "Temperaturen1", QStringLiteral("Temperaturen"), &TForm1::Temperaturen1Click);
+    Energie1 = AddItem(Solarauswertung1, "Energie1", QStringLiteral("Energie 1"), &TForm1::Energie1Click);
+    Speichernunter1 = AddItem(Solarauswertung1, "Speichernunter1", QStringLiteral("Temp. Speichern unter"), &TForm1::Speichernunter1Click);
     Energie1speichernunter1 =
-        addItem(Solarauswertung1, QStringLiteral("Energie 1 speichern unter"), &TForm1::Energie1speichernunter1Click);
+        AddItem(Solarauswertung1, "Energie1speichernunter1", QStringLiteral("Energie 1 speichern unter"), &TForm1::Energie1speichernunter1Click);
 }

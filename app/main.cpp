@@ -1,4 +1,4 @@
-#include "app/GermanTexts.h"
+#include "winsys/GermanTexts.h"
 #include "app/TForm1.h"
 #include "winsys/QtWindowSystem.h"
 

@@ -3,6 +3,7 @@
 #include "controls/ListBox.h"
 #include "bench/Expect.h"
 #include "diagram/PaintBox.h"
+#include "values/ValueFile.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -10,10 +11,9 @@
 #include <QTest>
 #include <QToolButton>
 
-TBenchForm::TBenchForm()
+TBenchForm::TBenchForm() : Form(std::make_unique<TForm1>(Windows)), Ui(*Form)
 {
     Expect(Dir.isValid(), "a temporary folder");
-    Form = std::make_unique<TForm1>(Windows);
     Form->show();
     Expect(QTest::qWaitForWindowActive(Form.get()), "the main window becomes active");
 }
@@ -30,27 +30,27 @@ QString TBenchForm::WriteValueFile(const QString& name, int first, int step) con
 void TBenchForm::Open(const QString& path)
 {
     Windows.Paths.push_back(path);
-    Form->ffnen1->trigger();
+    Ui.ffnen1->trigger();
     Settle();
 }
 
 void TBenchForm::SelectAllLines()
 {
-    QTest::keyClick(Form->ListBox1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Ui.ListBox1, Qt::Key_A, Qt::ControlModifier);
     Settle();
 }
 
 void TBenchForm::ClickMode(int mode)
 {
-    QRadioButton* item = Form->RadioGroup1->findChildren<QRadioButton*>().at(mode);
+    QRadioButton* item = Ui.RadioGroup1->findChildren<QRadioButton*>().at(mode);
     QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(5, item->height() / 2));
     Settle();
 }
 
 void TBenchForm::ZoomUntilSteady(QToolButton* button)
 {
-    for (int before = -1; before != Form->PaintBox1->height();) {
-        before = Form->PaintBox1->height();
+    for (int before = -1; before != Ui.PaintBox1->height();) {
+        before = Ui.PaintBox1->height();
         button->click();
     }
     Settle();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TForm1.h"
+#include "support/FormControls.h"
 #include "support/ScriptedWindowSystem.h"
 
 #include <QTemporaryDir>
@@ -32,4 +33,5 @@ public:
     TScriptedWindowSystem Windows;
     QTemporaryDir Dir;
     std::unique_ptr<TForm1> Form;
+    TFormControls Ui;
 };

@@ -64,14 +64,13 @@ TTiming MeasureColumnFileWrite(const QString& folder, int runs)
 
 TTiming MeasureEvaluation(TBenchForm& bench, const TRecordings& recordings, int runs)
 {
-    TForm1& form = *bench.Form;
-    const auto answerDialogs = [&bench, &form, &recordings] {
-        form.Edit2->setText(QString::number(recordings.BaseFiles.size()));
+    const auto answerDialogs = [&bench, &recordings] {
+        bench.Ui.Edit2->setText(QString::number(recordings.BaseFiles.size()));
         bench.Windows.Paths.assign(recordings.BaseFiles.cbegin(), recordings.BaseFiles.cend());
     };
-    const TTiming timing = Measure(runs, [&form] { form.Temperaturen1->trigger(); }, answerDialogs);
+    const TTiming timing = Measure(runs, [&bench] { bench.Ui.Temperaturen1->trigger(); }, answerDialogs);
     Expect(bench.Windows.Errors.isEmpty() && bench.Windows.Paths.empty(), "the evaluation ran without an error");
-    Expect(form.SolarEvaluation->RowOffset() == recordings.Siblings.size(), "every sibling was evaluated");
+    Expect(bench.Form->SolarEvaluation().RowOffset() == recordings.Siblings.size(), "every sibling was evaluated");
     return timing;
 }
 

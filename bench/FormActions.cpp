@@ -7,6 +7,7 @@
 #include "diagram/Canvas.h"
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
+#include "document/Document.h"
 
 #include <QApplication>
 #include <QImage>
@@ -31,7 +32,7 @@ constexpr int DragY = 60;
 TTiming measurePainting(TBenchForm& bench, int runs, const std::function<void()>& action,
                         const std::function<void()>& prepare = {})
 {
-    TPaintWatcher diagramPaints(bench.Form->PaintBox1);
+    TPaintWatcher diagramPaints(bench.Ui.PaintBox1);
     const TTiming timing = Measure(runs, action, prepare);
     Expect(diagramPaints.Paints() >= runs, "every run paints the diagram");
     return timing;
@@ -56,12 +57,12 @@ bool columnShows(const QImage& image, int x, QColor color)
 TTiming measureIntoImage(TBenchForm& bench, int runs, const std::function<void(QImage&)>& paint)
 {
     const TForm1& form = *bench.Form;
-    QImage image(form.PaintBox1->size(), QImage::Format_RGB32);
+    QImage image(bench.Ui.PaintBox1->size(), QImage::Format_RGB32);
     // Touched once beforehand: the editor never allocates an image of the
     // whole surface, so the first touch of its memory is not the editor's cost.
     image.fill(Qt::black);
     const TTiming timing = Measure(runs, [&paint, &image] { paint(image); });
-    Expect(columnShows(image, form.Diagram->ColumnOf(ValueCount / 2), ToQColor(form.CurveColor)),
+    Expect(columnShows(image, form.Diagram().ColumnOf(ValueCount / 2), ToQColor(form.CurveColor())),
            "the curve is painted");
     return timing;
 }
@@ -72,7 +73,7 @@ TTiming MeasureOpen(TBenchForm& bench, int runs)
 {
     const QString path = bench.WriteValueFile(QStringLiteral("offen.kos"), -1250, 7);
     const TTiming timing = measurePainting(bench, runs, [&bench, &path] { bench.Open(path); });
-    Expect(bench.Form->Loaded && bench.Form->ListBox1->model()->rowCount() == ValueCount, "the file is open");
+    Expect(bench.Form->Document().Loaded() && bench.Ui.ListBox1->model()->rowCount() == ValueCount, "the file is open");
     return timing;
 }
 
@@ -88,29 +89,29 @@ TTiming MeasureModeChange(TBenchForm& bench, int runs)
 
 TTiming MeasureCommit(TBenchForm& bench, int runs)
 {
-    TForm1& form = *bench.Form;
-    const auto typeValue = [&bench, &form] {
+    const TForm1& form = *bench.Form;
+    const auto typeValue = [&bench] {
         bench.SelectAllLines();
-        form.Edit1->setFocus();
-        form.Edit1->selectAll();
-        QTest::keyClicks(form.Edit1, QStringLiteral("7"));
+        bench.Ui.Edit1->setFocus();
+        bench.Ui.Edit1->selectAll();
+        QTest::keyClicks(bench.Ui.Edit1, QStringLiteral("7"));
     };
-    const auto pressEnter = [&bench, &form] {
-        QTest::keyClick(form.Edit1, Qt::Key_Return);
+    const auto pressEnter = [&bench] {
+        QTest::keyClick(bench.Ui.Edit1, Qt::Key_Return);
         bench.Settle();
     };
     const TTiming timing = measurePainting(bench, runs, pressEnter, typeValue);
-    const TValueBuffer& values = *form.ValueBuffer;
-    Expect(form.Modified && values.front() == values.back() && values.front() != 0, "the value went into every line");
+    const TValueBuffer& values = form.Document().Values();
+    Expect(form.Document().Modified() && values.front() == values.back() && values.front() != 0, "the value went into every line");
     return timing;
 }
 
 TTiming MeasureDragMove(TBenchForm& bench, int runs)
 {
-    QWidget* diagram = bench.Form->PaintBox1;
-    bench.Form->ScrollBox1->horizontalScrollBar()->setValue(0);
-    int x = bench.Form->Diagram->ColumnOf(DragStartIndex);
-    Expect(x + DragStepX * runs < bench.Form->ScrollBox1->viewport()->width(), "the drag stays in view");
+    QWidget* diagram = bench.Ui.PaintBox1;
+    bench.Ui.ScrollBox1->horizontalScrollBar()->setValue(0);
+    int x = bench.Form->Diagram().ColumnOf(DragStartIndex);
+    Expect(x + DragStepX * runs < bench.Ui.ScrollBox1->viewport()->width(), "the drag stays in view");
     sendMouse(diagram, QEvent::MouseButtonPress, x, Qt::LeftButton, Qt::LeftButton);
     bench.Settle();
     const TTiming timing = measurePainting(bench, runs, [&bench, diagram, &x] {
@@ -126,7 +127,7 @@ TTiming MeasureDragMove(TBenchForm& bench, int runs)
 
 TTiming MeasureFullRepaint(TBenchForm& bench, int runs)
 {
-    const TPaintBox& diagram = *bench.Form->PaintBox1;
+    const TPaintBox& diagram = *bench.Ui.PaintBox1;
     return measureIntoImage(bench, runs, [&diagram](QImage& image) {
         QPainter painter(&image);
         TCanvas canvas(painter, TRect::FromQRect(image.rect()));
@@ -136,6 +137,6 @@ TTiming MeasureFullRepaint(TBenchForm& bench, int runs)
 
 TTiming MeasureWidgetRender(TBenchForm& bench, int runs)
 {
-    QWidget* diagram = bench.Form->PaintBox1;
+    QWidget* diagram = bench.Ui.PaintBox1;
     return measureIntoImage(bench, runs, [diagram](QImage& image) { diagram->render(&image); });
 }

@@ -1,6 +1,6 @@
 #include "bench/Startup.h"
 
-#include "app/GermanTexts.h"
+#include "winsys/GermanTexts.h"
 #include "app/TForm1.h"
 #include "winsys/QtWindowSystem.h"
 #include "bench/Expect.h"

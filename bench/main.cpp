@@ -50,8 +50,8 @@ void measureEditing(TBenchForm& bench, TReport& report)
 {
     report.Rows.push_back(TimedRow(QStringLiteral("open a file (list filled, diagram painted)"),
                                    MeasureOpen(bench, ActionRuns), ActionTargetMs));
-    bench.Form->Mittelwert1->trigger();
-    Expect(bench.Form->Mittelwert1->isChecked(), "the mean view is on");
+    bench.Ui.Mittelwert1->trigger();
+    Expect(bench.Ui.Mittelwert1->isChecked(), "the mean view is on");
     report.Rows.push_back(TimedRow(QStringLiteral("mode change, 2500 lines selected"),
                                    MeasureModeChange(bench, ActionRuns), ActionTargetMs));
     report.Rows.push_back(TimedRow(QStringLiteral("commit a typed value, 2500 lines selected"),
@@ -78,17 +78,17 @@ TTiming measureRepaint(TBenchForm& bench, TReport& report, int runs, const QStri
 {
     const TTiming timing = MeasureFullRepaint(bench, runs);
     report.Rows.push_back(TimedRow(QStringLiteral("full repaint 2600 × %1 px (%2)")
-                                       .arg(bench.Form->PaintBox1->height()).arg(zoom), timing, ActionTargetMs));
+                                       .arg(bench.Ui.PaintBox1->height()).arg(zoom), timing, ActionTargetMs));
     return timing;
 }
 
 void measureDiagram(TBenchForm& bench, TReport& report)
 {
-    bench.ZoomUntilSteady(bench.Form->SpeedButton2);
+    bench.ZoomUntilSteady(bench.Ui.SpeedButton2);
     const TTiming smallest = measureRepaint(bench, report, ActionRuns, QStringLiteral("smallest zoom"));
     const TTiming drag = MeasureDragMove(bench, DragMoves);
     report.Rows.push_back(TimedRow(QStringLiteral("drag move on the diagram"), drag, ActionTargetMs));
-    bench.ZoomUntilSteady(bench.Form->SpeedButton1);
+    bench.ZoomUntilSteady(bench.Ui.SpeedButton1);
     // The images of the whole surface at the largest zoom are the benchmark's
     // own (the editor paints only what is in view), so the peak is read first.
     const double peak = PeakMemoryMegabytes();

@@ -18,17 +18,17 @@ struct TAxisRange {
 
 }
 
-void ApplyYStepRule(TDiagram& diagram, int numberMode, int surfaceHeight)
+void ApplyYStepRule(TDiagram& diagram, TNumberMode numberMode, int surfaceHeight)
 {
     if (surfaceHeight <= 0)
         return;
     const double q = 2400.0 / surfaceHeight;
     switch (numberMode) {
-    case AxisFixedPoint:
+    case FixedPoint:
         diagram.YStep = q < 1 ? q : std::nearbyint(q);
         break;
-    case AxisIntegerMode:
-    case AxisHexMode:
+    case IntegerMode:
+    case HexMode:
         diagram.YStep = q < 1 ? std::nearbyint(WholeStep * q) : WholeStep * std::nearbyint(q);
         break;
     default:
@@ -36,17 +36,17 @@ void ApplyYStepRule(TDiagram& diagram, int numberMode, int surfaceHeight)
     }
 }
 
-void ApplyAxisRange(TDiagram& diagram, int numberMode)
+void ApplyAxisRange(TDiagram& diagram, TNumberMode numberMode)
 {
     TAxisRange range;
     switch (numberMode) {
-    case AxisFixedPoint:
+    case FixedPoint:
         range = {-32.0, 32.0, false};
         break;
-    case AxisIntegerMode:
+    case IntegerMode:
         range = {-32000.0, 32000.0, false};
         break;
-    case AxisHexMode:
+    case HexMode:
         range = {0.0, 64000.0, true};
         break;
     default:

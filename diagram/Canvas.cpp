@@ -50,25 +50,25 @@ QRegion FocusOutline(const TRect& rect)
 }
 
 TCanvas::TCanvas(QPainter& painter, const TRect& clip)
-    : FPainter(painter), FClip(clip)
+    : painter_(painter), clip_(clip)
 {
-    FPainter.setRenderHint(QPainter::Antialiasing, false);
-    FPainter.setClipRect(clip.ToQRect(), Qt::IntersectClip);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setClipRect(clip.ToQRect(), Qt::IntersectClip);
 }
 
 void TCanvas::MoveTo(int x, int y)
 {
-    FPenPos = {x, y};
+    penPos_ = {x, y};
 }
 
 void TCanvas::LineTo(int x, int y)
 {
-    Line(FPenPos, {x, y});
+    Line(penPos_, {x, y});
 }
 
 void TCanvas::Line(QPoint from, QPoint to)
 {
-    FPenPos = to;
+    penPos_ = to;
     Stroke(from, to);
 }
 
@@ -99,27 +99,27 @@ void TCanvas::StrokeSlanted(QPoint from, QPoint to)
 
 void TCanvas::StampPen(const QRect& pixels)
 {
-    const int width = std::max(FPenWidth, 1);
+    const int width = std::max(penWidth_, 1);
     const int before = width / 2;
     const int after = width - 1 - before;
-    FPainter.fillRect(pixels.adjusted(-before, -before, after, after), ToQColor(FPenColor));
+    painter_.fillRect(pixels.adjusted(-before, -before, after, after), ToQColor(penColor_));
 }
 
 void TCanvas::FillRect(const TRect& rect)
 {
-    if (FBrushStyle == TBrushStyle::Solid && !rect.IsEmpty())
-        FPainter.fillRect(rect.ToQRect(), ToQColor(FBrushColor));
+    if (brushStyle_ == TBrushStyle::Solid && !rect.IsEmpty())
+        painter_.fillRect(rect.ToQRect(), ToQColor(brushColor_));
 }
 
 void TCanvas::Polygon(std::span<const QPoint> points)
 {
     if (points.empty())
         return;
-    if (FBrushStyle == TBrushStyle::Solid) {
-        FPainter.setPen(Qt::NoPen);
-        FPainter.setBrush(ToQColor(FBrushColor));
-        FPainter.drawPolygon(points.data(), int(points.size()));
-        FPainter.setBrush(Qt::NoBrush);
+    if (brushStyle_ == TBrushStyle::Solid) {
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(ToQColor(brushColor_));
+        painter_.drawPolygon(points.data(), int(points.size()));
+        painter_.setBrush(Qt::NoBrush);
     }
     QPoint previous = points.back();
     for (const QPoint& p : points) {
@@ -130,28 +130,28 @@ void TCanvas::Polygon(std::span<const QPoint> points)
 
 void TCanvas::TextOut(int x, int y, const QString& text)
 {
-    const QFontMetrics metrics = FPainter.fontMetrics();
-    if (FBrushStyle == TBrushStyle::Solid)
-        FPainter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(), ToQColor(FBrushColor));
-    FPainter.setPen(ToQColor(TextColor));
-    FPainter.drawText(QPoint(x, y + metrics.ascent()), text);
+    const QFontMetrics metrics = painter_.fontMetrics();
+    if (brushStyle_ == TBrushStyle::Solid)
+        painter_.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(), ToQColor(brushColor_));
+    painter_.setPen(ToQColor(TextColor));
+    painter_.drawText(QPoint(x, y + metrics.ascent()), text);
 }
 
 int TCanvas::TextWidth(const QString& text) const
 {
-    return FPainter.fontMetrics().horizontalAdvance(text);
+    return painter_.fontMetrics().horizontalAdvance(text);
 }
 
 int TCanvas::TextHeight(const QString&) const
 {
-    return FPainter.fontMetrics().height();
+    return painter_.fontMetrics().height();
 }
 
 void TCanvas::DrawFocusRect(const TRect& rect)
 {
-    const QPainter::CompositionMode mode = FPainter.compositionMode();
-    FPainter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    const QPainter::CompositionMode mode = painter_.compositionMode();
+    painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     for (const QRect& part : FocusOutline(rect))
-        FPainter.fillRect(part, Qt::white);
-    FPainter.setCompositionMode(mode);
+        painter_.fillRect(part, Qt::white);
+    painter_.setCompositionMode(mode);
 }

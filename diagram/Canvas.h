@@ -30,11 +30,11 @@ public:
     // dropped.
     TCanvas(QPainter& painter, const TRect& clip);
 
-    void SetPenColor(int color) { FPenColor = color; }
-    void SetPenWidth(int width) { FPenWidth = width; }
-    void SetBrushColor(int color) { FBrushColor = color; }
-    void SetBrushStyle(TBrushStyle style) { FBrushStyle = style; }
-    [[nodiscard]] const TRect& ClipRect() const { return FClip; }
+    void SetPenColor(int color) { penColor_ = color; }
+    void SetPenWidth(int width) { penWidth_ = width; }
+    void SetBrushColor(int color) { brushColor_ = color; }
+    void SetBrushStyle(TBrushStyle style) { brushStyle_ = style; }
+    [[nodiscard]] const TRect& ClipRect() const { return clip_; }
 
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
@@ -60,11 +60,11 @@ private:
     void StrokeStraight(QPoint from, QPoint to);
     void StrokeSlanted(QPoint from, QPoint to);
 
-    QPainter& FPainter;
-    TRect FClip;
-    QPoint FPenPos;
-    int FPenColor = 0;
-    int FPenWidth = 1;
-    int FBrushColor = 0xFFFFFF;
-    TBrushStyle FBrushStyle = TBrushStyle::Solid;
+    QPainter& painter_;
+    TRect clip_;
+    QPoint penPos_;
+    int penColor_ = 0;
+    int penWidth_ = 1;
+    int brushColor_ = 0xFFFFFF;
+    TBrushStyle brushStyle_ = TBrushStyle::Solid;
 };

@@ -12,25 +12,33 @@ constexpr int High = ValueCount - 1;
 
 }
 
-void TDiagram::DrawCurve(TCanvas& canvas, const TValueBuffer& values, double divisor, int color, int width) const
+TVisibleRange TDiagram::VisibleRange(const TRect& clip) const
 {
-    DrawStrokes(canvas, values, color, width, 1,
+    return {std::max((clip.Left - FrameLeft) / XScale + XMin, XMin),
+            std::min((clip.Right - FrameLeft) / XScale + XMin, XMax)};
+}
+
+void TDiagram::DrawCurve(TCanvas& canvas, const TVisibleRange& visible, const TValueBuffer& values, double divisor,
+                         int color, int width) const
+{
+    DrawStrokes(canvas, visible, values, color, width, 1,
                 [&](std::int16_t value) { return RoundEven(value * YScale / divisor); });
 }
 
-void TDiagram::DrawCurveUnsigned(TCanvas& canvas, const TValueBuffer& values, int color, int width) const
+void TDiagram::DrawCurveUnsigned(TCanvas& canvas, const TVisibleRange& visible, const TValueBuffer& values,
+                                 int color, int width) const
 {
-    DrawStrokes(canvas, values, color, width, 0,
+    DrawStrokes(canvas, visible, values, color, width, 0,
                 [&](std::int16_t value) { return RoundEven(std::uint16_t(value) * YScale); });
 }
 
-void TDiagram::DrawStrokes(TCanvas& canvas, const TValueBuffer& values, int color, int width, int rise,
-                           const std::function<int(std::int16_t)>& height) const
+void TDiagram::DrawStrokes(TCanvas& canvas, const TVisibleRange& visible, const TValueBuffer& values, int color,
+                           int width, int rise, const std::function<int(std::int16_t)>& height) const
 {
     // The x range is spread over the indices 0 to High, so the visible part
     // never reaches outside the buffer.
-    const int from = std::max(TruncToInt((VisibleFrom - XMin) * High / (XMax - XMin)), 0);
-    const int to = std::min(TruncToInt((VisibleTo - XMin) * High / (XMax - XMin)), High);
+    const int from = std::max(TruncToInt((visible.From - XMin) * High / (XMax - XMin)), 0);
+    const int to = std::min(TruncToInt((visible.To - XMin) * High / (XMax - XMin)), High);
     canvas.SetPenColor(color);
     canvas.SetPenWidth(width);
     for (int i = from; i <= to; ++i) {

@@ -6,7 +6,6 @@
 
 #include <QPoint>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -36,9 +35,8 @@ TTickRange TicksOf(double min, double max, double step)
 
 }
 
-void TDiagram::DrawFrame(TCanvas& canvas)
+void TDiagram::DrawFrame(TCanvas& canvas) const
 {
-    TakeVisibleRange(canvas.ClipRect());
     canvas.SetBrushStyle(TBrushStyle::Solid);
     canvas.SetBrushColor(Blue);
     canvas.SetPenColor(Blue);
@@ -49,12 +47,6 @@ void TDiagram::DrawFrame(TCanvas& canvas)
     canvas.SetBrushStyle(TBrushStyle::Clear);
     DrawXTicks(canvas);
     DrawYTicks(canvas);
-}
-
-void TDiagram::TakeVisibleRange(const TRect& clip)
-{
-    VisibleFrom = std::max((clip.Left - FrameLeft) / XScale + XMin, XMin);
-    VisibleTo = std::min((clip.Right - FrameLeft) / XScale + XMin, XMax);
 }
 
 void TDiagram::DrawSelectionMarks(TCanvas& canvas) const

@@ -17,5 +17,5 @@ public:
     void Draw(TCanvas& canvas) const;
 
 private:
-    TRect FRect;
+    TRect rect_;
 };

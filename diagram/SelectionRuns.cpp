@@ -16,9 +16,9 @@ auto FirstAfter(auto& runs, int index)
 
 void TSelectionRuns::AddIndex(int index)
 {
-    const auto next = FirstAfter(FRuns, index);
-    const bool joinsNext = next != FRuns.end() && next->Start == index + 1;
-    if (next != FRuns.begin()) {
+    const auto next = FirstAfter(runs_, index);
+    const bool joinsNext = next != runs_.end() && next->Start == index + 1;
+    if (next != runs_.begin()) {
         const auto cur = std::prev(next);
         const int end = cur->Start + cur->Count;
         if (index < end)
@@ -27,7 +27,7 @@ void TSelectionRuns::AddIndex(int index)
             cur->Count += 1;
             if (joinsNext) {
                 cur->Count += next->Count;
-                FRuns.erase(next);
+                runs_.erase(next);
             }
             return;
         }
@@ -37,13 +37,13 @@ void TSelectionRuns::AddIndex(int index)
         next->Count += 1;
         return;
     }
-    FRuns.insert(next, TSelectionRun{index, 1});
+    runs_.insert(next, TSelectionRun{index, 1});
 }
 
 bool TSelectionRuns::Contains(int index) const
 {
-    const auto next = FirstAfter(FRuns, index);
-    if (next == FRuns.begin())
+    const auto next = FirstAfter(runs_, index);
+    if (next == runs_.begin())
         return false;
     const TSelectionRun& cur = *std::prev(next);
     return index < cur.Start + cur.Count;

@@ -17,11 +17,11 @@ public:
     // Adds one index, merging it with the neighbouring runs it touches. When
     // the storage cannot grow, throws std::bad_alloc with the runs unchanged.
     void AddIndex(int index);
-    void Clear() { FRuns.clear(); }
+    void Clear() { runs_.clear(); }
     [[nodiscard]] bool Contains(int index) const;
-    [[nodiscard]] bool IsEmpty() const { return FRuns.empty(); }
-    [[nodiscard]] const std::vector<TSelectionRun>& Runs() const { return FRuns; }
+    [[nodiscard]] bool IsEmpty() const { return runs_.empty(); }
+    [[nodiscard]] const std::vector<TSelectionRun>& Runs() const { return runs_; }
 
 private:
-    std::vector<TSelectionRun> FRuns;
+    std::vector<TSelectionRun> runs_;
 };

@@ -2,8 +2,6 @@
 
 #include "diagram/Rounding.h"
 
-#include <QWidget>
-
 namespace {
 
 constexpr int RightMargin = 40;
@@ -12,24 +10,23 @@ constexpr double Fill = 0.95;
 
 }
 
-TDiagram::TDiagram(QWidget& paintBox)
-    : PaintBox(&paintBox)
+TDiagram::TDiagram(QSize surface)
 {
     // The ranges are already in place, so only the frame is taken from the
     // surface here: scales and origin keep their start values until the
     // owner's first UpdateScale.
-    UpdateFrame();
+    UpdateFrame(surface);
 }
 
-void TDiagram::UpdateFrame()
+void TDiagram::UpdateFrame(QSize surface)
 {
-    FrameRight = PaintBox->width() - RightMargin;
-    FrameBottom = PaintBox->height() - BottomMargin;
+    FrameRight = surface.width() - RightMargin;
+    FrameBottom = surface.height() - BottomMargin;
 }
 
-void TDiagram::UpdateScale()
+void TDiagram::UpdateScale(QSize surface)
 {
-    UpdateFrame();
+    UpdateFrame(surface);
     if (XMax == XMin || YMax == YMin)
         return;
     XScale = (FrameRight - FrameLeft) / (XMax - XMin) * Fill;

@@ -4,32 +4,44 @@
 #include "diagram/SelectionRuns.h"
 #include "values/ValueFile.h"
 
+#include <QSize>
+
 #include <functional>
 #include <vector>
 
-class QWidget;
 class TCanvas;
 
+// A part of the x range, in x units; the ends may be fractional.
+struct TVisibleRange {
+    double From = 0.0;
+    double To = 0.0;
+};
+
 // Maps the value indices (x) and the values in the unit of the number
-// representation (y) onto a paint surface. The pixel frame follows the
-// surface size; the ranges and steps are set by the owner, followed by
-// UpdateScale. Pixel rows grow downwards.
+// representation (y) onto a paint surface of a given size. The pixel frame
+// follows the surface size; the ranges and steps are set by the owner,
+// followed by UpdateScale. Pixel rows grow downwards.
 class TDiagram {
 public:
-    // The surface is not owned; it must outlive the diagram.
-    explicit TDiagram(QWidget& paintBox);
+    explicit TDiagram(QSize surface);
 
     // Recomputes the frame from the surface size and, unless a range is
     // empty, the scales and the origin from the ranges.
-    void UpdateScale();
+    void UpdateScale(QSize surface);
 
-    // Selection marks, axes, arrow heads, ticks and labels. Takes the visible
-    // x range from the canvas clip for the curve drawers that follow.
-    void DrawFrame(TCanvas& canvas);
-    // One short rising stroke per visible value, at value / `divisor`.
-    void DrawCurve(TCanvas& canvas, const TValueBuffer& values, double divisor, int color, int width) const;
-    // One short flat stroke per visible value, each value read as unsigned 16-bit.
-    void DrawCurveUnsigned(TCanvas& canvas, const TValueBuffer& values, int color, int width) const;
+    // The part of the x range that the pixel columns of `clip` show, within
+    // XMin to XMax; the curve drawers visit only the values inside it.
+    [[nodiscard]] TVisibleRange VisibleRange(const TRect& clip) const;
+
+    // Selection marks, axes, arrow heads, ticks and labels.
+    void DrawFrame(TCanvas& canvas) const;
+    // One short rising stroke per value inside `visible`, at value / `divisor`.
+    void DrawCurve(TCanvas& canvas, const TVisibleRange& visible, const TValueBuffer& values, double divisor,
+                   int color, int width) const;
+    // One short flat stroke per value inside `visible`, each value read as
+    // unsigned 16-bit.
+    void DrawCurveUnsigned(TCanvas& canvas, const TVisibleRange& visible, const TValueBuffer& values, int color,
+                           int width) const;
     // A one-pixel yellow mark at the height `meanValue` over every selected
     // index inside `clip`.
     void DrawMeanMarks(TCanvas& canvas, const TRect& clip, const std::function<bool(int)>& isSelected,
@@ -45,7 +57,6 @@ public:
     // The pixel column of value index `index`.
     [[nodiscard]] int ColumnOf(int index) const;
 
-    QWidget* PaintBox = nullptr;
     int OriginX = 30;
     int OriginY = 0;
     int FrameRight = 0;
@@ -64,18 +75,12 @@ public:
     bool HexXLabels = false;
     bool HexYLabels = false;
 
-    // The x range inside the clip of the paint in progress; valid from
-    // DrawFrame to the end of that paint.
-    double VisibleFrom = 0.0;
-    double VisibleTo = 0.0;
-
 private:
-    void UpdateFrame();
-    void TakeVisibleRange(const TRect& clip);
+    void UpdateFrame(QSize surface);
     void DrawSelectionMarks(TCanvas& canvas) const;
     void DrawAxes(TCanvas& canvas) const;
     void DrawXTicks(TCanvas& canvas) const;
     void DrawYTicks(TCanvas& canvas) const;
-    void DrawStrokes(TCanvas& canvas, const TValueBuffer& values, int color, int width, int rise,
-                     const std::function<int(std::int16_t)>& height) const;
+    void DrawStrokes(TCanvas& canvas, const TVisibleRange& visible, const TValueBuffer& values, int color,
+                     int width, int rise, const std::function<int(std::int16_t)>& height) const;
 };

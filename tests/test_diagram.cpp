@@ -25,15 +25,15 @@ constexpr int Black = 0x000000;
 // A diagram on a surface of `size`, with the axis of `mode` set up: on
 // 2600 x 237 in fixed point the origin is (50, 118), XScale 0.9538.
 struct TSetup {
-    explicit TSetup(int mode, QSize size = {2600, 237})
+    explicit TSetup(TNumberMode mode, QSize surface = {2600, 237})
+        : size(surface), diagram(surface)
     {
-        box.resize(size);
         ApplyYStepRule(diagram, mode, size.height());
         ApplyAxisRange(diagram, mode);
-        diagram.UpdateScale();
+        diagram.UpdateScale(size);
     }
-    QWidget box;
-    TDiagram diagram{box};
+    QSize size;
+    TDiagram diagram;
 };
 
 QImage Render(QSize size, const std::function<void(TCanvas&)>& draw, QRect clip = {},
@@ -49,16 +49,18 @@ QImage Render(QSize size, const std::function<void(TCanvas&)>& draw, QRect clip 
 
 QImage RenderFrame(TSetup& setup)
 {
-    return Render(setup.box.size(), [&](TCanvas& canvas) { setup.diagram.DrawFrame(canvas); });
+    return Render(setup.size, [&](TCanvas& canvas) { setup.diagram.DrawFrame(canvas); });
 }
 
-// The curve as the paint handler draws it in `mode`, one pixel wide.
-void DrawRedCurve(const TDiagram& diagram, TCanvas& canvas, const TValueBuffer& values, int mode)
+// The curve as the paint handler draws it in `mode`, one pixel wide, over
+// the canvas's clip.
+void DrawRedCurve(const TDiagram& diagram, TCanvas& canvas, const TValueBuffer& values, TNumberMode mode)
 {
-    if (mode == AxisHexMode)
-        diagram.DrawCurveUnsigned(canvas, values, Red, 1);
+    const TVisibleRange visible = diagram.VisibleRange(canvas.ClipRect());
+    if (mode == HexMode)
+        diagram.DrawCurveUnsigned(canvas, visible, values, Red, 1);
     else
-        diagram.DrawCurve(canvas, values, mode == AxisFixedPoint ? 1024.0 : 1.0, Red, 1);
+        diagram.DrawCurve(canvas, visible, values, mode == FixedPoint ? 1024.0 : 1.0, Red, 1);
 }
 
 int Bgr(const QImage& image, int x, int y)
@@ -128,8 +130,7 @@ private slots:
     void addIndex()
     {
         QFETCH(QList<int>, added);
-        QWidget box;
-        TDiagram diagram(box);
+        TDiagram diagram{QSize()};
         for (const int index : added)
             diagram.AddIndex(index);
         QTEST(RunsText(diagram), "runs");
@@ -138,8 +139,7 @@ private slots:
     void runsMatchRandomSets()
     {
         QRandomGenerator random(4711);
-        QWidget box;
-        TDiagram diagram(box);
+        TDiagram diagram{QSize()};
         for (int round = 0; round < 200; ++round) {
             std::set<int> indices;
             diagram.ClearRuns();
@@ -173,15 +173,14 @@ private slots:
     void updateScale()
     {
         QFETCH(bool, update);
-        QWidget box;
-        box.resize(2600, 237);
-        TDiagram diagram(box);
+        const QSize surface(2600, 237);
+        TDiagram diagram(surface);
         QFETCH(double, yMax);
         QFETCH(double, yMin);
         diagram.YMax = yMax;
         diagram.YMin = yMin;
         if (update)
-            diagram.UpdateScale();
+            diagram.UpdateScale(surface);
         QCOMPARE(diagram.FrameRight, 2560);
         QCOMPARE(diagram.FrameBottom, 222);
         QTEST(diagram.XScale, "xScale");
@@ -192,26 +191,25 @@ private slots:
 
     void yStepRule_data()
     {
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<TNumberMode>("mode");
         QTest::addColumn<int>("height");
         QTest::addColumn<double>("step");
-        QTest::newRow("fixed 237") << 0 << 237 << 10.0;
-        QTest::newRow("hex 355") << 2 << 355 << 7000.0;
-        QTest::newRow("fixed 2692") << 0 << 2692 << 0.8915304606240714;
-        QTest::newRow("integer 2692") << 1 << 2692 << 892.0;
-        QTest::newRow("hex 4800") << 2 << 4800 << 500.0;
-        QTest::newRow("fixed half to even") << 0 << 960 << 2.0;
-        QTest::newRow("integer half to even") << 1 << 7680 << 312.0;
-        QTest::newRow("other mode") << 3 << 237 << 123.0;
-        QTest::newRow("no height") << 0 << 0 << 123.0;
+        QTest::newRow("fixed 237") << FixedPoint << 237 << 10.0;
+        QTest::newRow("hex 355") << HexMode << 355 << 7000.0;
+        QTest::newRow("fixed 2692") << FixedPoint << 2692 << 0.8915304606240714;
+        QTest::newRow("integer 2692") << IntegerMode << 2692 << 892.0;
+        QTest::newRow("hex 4800") << HexMode << 4800 << 500.0;
+        QTest::newRow("fixed half to even") << FixedPoint << 960 << 2.0;
+        QTest::newRow("integer half to even") << IntegerMode << 7680 << 312.0;
+        QTest::newRow("other mode") << TNumberMode(3) << 237 << 123.0;
+        QTest::newRow("no height") << FixedPoint << 0 << 123.0;
     }
 
     void yStepRule()
     {
-        QFETCH(int, mode);
+        QFETCH(TNumberMode, mode);
         QFETCH(int, height);
-        QWidget box;
-        TDiagram diagram(box);
+        TDiagram diagram{QSize()};
         diagram.YStep = 123.0;
         ApplyYStepRule(diagram, mode, height);
         QTEST(diagram.YStep, "step");
@@ -235,12 +233,17 @@ private slots:
         QTest::newRow("run right column") << QPoint(245, 221) << Blue;
         QTest::newRow("run right edge excluded") << QPoint(246, 60) << White;
         QTest::newRow("run bottom excluded") << QPoint(243, 222) << White;
+        // The tick of 10 on the y axis covers row 87 from column 48 to 51.
+        QTest::newRow("y tick left end") << QPoint(48, 87) << Black;
+        QTest::newRow("left of y tick") << QPoint(47, 87) << White;
+        QTest::newRow("y tick right end") << QPoint(51, 87) << Black;
+        QTest::newRow("right of y tick") << QPoint(52, 87) << White;
     }
 
     // Runs (10, 1), (100, 1) and (200, 5).
     void framePixels()
     {
-        TSetup setup(AxisFixedPoint);
+        TSetup setup(FixedPoint);
         for (const int index : {10, 100, 200, 201, 202, 203, 204})
             setup.diagram.AddIndex(index);
         QFETCH(QPoint, pixel);
@@ -267,7 +270,7 @@ private slots:
         QFETCH(int, originX);
         QFETCH(int, edge);
         QFETCH(int, inside);
-        TSetup setup(AxisFixedPoint);
+        TSetup setup(FixedPoint);
         TDiagram& diagram = setup.diagram;
         diagram.XScale = diagram.YScale = 1.0;
         diagram.OriginX = originX;
@@ -287,27 +290,27 @@ private slots:
 
     void labelPlacement_data()
     {
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<TNumberMode>("mode");
         QTest::addColumn<int>("height");
         QTest::addColumn<int>("tick");
         QTest::addColumn<QString>("label");
-        QTest::newRow("cut to 7 characters") << 0 << 2600 << 1 << "0,92307";
-        QTest::newRow("15 significant digits") << 0 << 6000 << 3 << "1,2";
-        QTest::newRow("hexadecimal") << 2 << 237 << 6 << "EA60";
+        QTest::newRow("cut to 7 characters") << FixedPoint << 2600 << 1 << "0,92307";
+        QTest::newRow("15 significant digits") << FixedPoint << 6000 << 3 << "1,2";
+        QTest::newRow("hexadecimal") << HexMode << 237 << 6 << "EA60";
     }
 
     // The band left of the y axis must look exactly like the label drawn
     // alone, right-aligned 3 pixels left of the axis and centred on the tick.
     void labelPlacement()
     {
-        QFETCH(int, mode);
+        QFETCH(TNumberMode, mode);
         QFETCH(int, height);
         QFETCH(int, tick);
         QFETCH(QString, label);
         TSetup setup(mode, {200, height});
         const TDiagram& diagram = setup.diagram;
         const int py = diagram.OriginY - int(std::nearbyint(tick * diagram.YStep * diagram.YScale));
-        const QImage expected = Render(setup.box.size(), [&](TCanvas& canvas) {
+        const QImage expected = Render(setup.size, [&](TCanvas& canvas) {
             canvas.SetBrushStyle(TBrushStyle::Clear);
             canvas.TextOut(diagram.OriginX - 3 - canvas.TextWidth(label), py - canvas.TextHeight(label) / 2, label);
         });
@@ -319,25 +322,25 @@ private slots:
 
     void curvePoints_data()
     {
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<TNumberMode>("mode");
         QTest::addColumn<int>("value");
         QTest::addColumn<int>("rise");
-        QTest::newRow("fixed 1024") << 0 << 1024 << 3;
-        QTest::newRow("fixed -32768") << 0 << -32768 << -98;
-        QTest::newRow("integer 10000") << 1 << 10000 << 31;
-        QTest::newRow("hex -1") << 2 << -1 << 201;
+        QTest::newRow("fixed 1024") << FixedPoint << 1024 << 3;
+        QTest::newRow("fixed -32768") << FixedPoint << -32768 << -98;
+        QTest::newRow("integer 10000") << IntegerMode << 10000 << 31;
+        QTest::newRow("hex -1") << HexMode << -1 << 201;
     }
 
     // The other values lie on the x axis, three rows away at the least.
     void curvePoints()
     {
-        QFETCH(int, mode);
+        QFETCH(TNumberMode, mode);
         QFETCH(int, value);
         QFETCH(int, rise);
         TSetup setup(mode);
         TValueBuffer values{};
         values[300] = std::int16_t(value);
-        const QImage image = Render(setup.box.size(), [&](TCanvas& canvas) {
+        const QImage image = Render(setup.size, [&](TCanvas& canvas) {
             setup.diagram.DrawFrame(canvas);
             DrawRedCurve(setup.diagram, canvas, values, mode);
         });
@@ -358,13 +361,13 @@ private slots:
     void strokeWidth()
     {
         QFETCH(int, width);
-        TSetup setup(AxisFixedPoint);
+        TSetup setup(FixedPoint);
         TDiagram& diagram = setup.diagram;
         TValueBuffer values{};
         values[1000] = 10 * 1024;
-        const QImage image = Render(setup.box.size(), [&](TCanvas& canvas) {
+        const QImage image = Render(setup.size, [&](TCanvas& canvas) {
             diagram.DrawFrame(canvas);
-            diagram.DrawCurve(canvas, values, 1024.0, Red, width);
+            diagram.DrawCurve(canvas, diagram.VisibleRange(canvas.ClipRect()), values, 1024.0, Red, width);
             diagram.DrawMeanMarks(canvas, canvas.ClipRect(), [](int i) { return i == 1000; }, 15.0);
             diagram.DrawFrame(canvas);
         });
@@ -378,26 +381,26 @@ private slots:
 
     void meanMarksOnCurveRows_data()
     {
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<TNumberMode>("mode");
         QTest::addColumn<int>("value");
         QTest::addColumn<double>("mean");
-        QTest::newRow("fixed point") << 0 << 5120 << 5.0;
-        QTest::newRow("integer") << 1 << -20000 << -20000.0;
-        QTest::newRow("hexadecimal") << 2 << -1 << 65535.0;
+        QTest::newRow("fixed point") << FixedPoint << 5120 << 5.0;
+        QTest::newRow("integer") << IntegerMode << -20000 << -20000.0;
+        QTest::newRow("hexadecimal") << HexMode << -1 << 65535.0;
     }
 
     // Equal values 399 to 410, of which 400 to 409 are selected: a mark
     // covers each selected curve point, the two others keep the curve colour.
     void meanMarksOnCurveRows()
     {
-        QFETCH(int, mode);
+        QFETCH(TNumberMode, mode);
         QFETCH(int, value);
         QFETCH(double, mean);
         TSetup setup(mode);
         TDiagram& diagram = setup.diagram;
         TValueBuffer values{};
         std::fill(values.begin() + 399, values.begin() + 411, std::int16_t(value));
-        const QImage image = Render(setup.box.size(), [&](TCanvas& canvas) {
+        const QImage image = Render(setup.size, [&](TCanvas& canvas) {
             diagram.DrawFrame(canvas);
             DrawRedCurve(diagram, canvas, values, mode);
             diagram.DrawMeanMarks(canvas, canvas.ClipRect(), [](int i) { return i >= 400 && i < 410; }, mean);
@@ -410,23 +413,26 @@ private slots:
         }
     }
 
-    // A paint of columns 1000 to 1099 visits only the values drawn there.
+    // A paint of columns 1000 to 1099 visits only the values drawn there;
+    // the curve is drawn unclipped to show which values were visited.
     void visibleRange()
     {
-        TSetup setup(AxisFixedPoint);
+        TSetup setup(FixedPoint);
         TDiagram& diagram = setup.diagram;
         TValueBuffer values;
         values.fill(5120);
-        const QSize size = setup.box.size();
-        Render(size, [&](TCanvas& canvas) { diagram.DrawFrame(canvas); }, QRect(1000, 0, 100, 237));
-        const QImage image = Render(size, [&](TCanvas& canvas) { diagram.DrawCurve(canvas, values, 1024.0, Red, 1); });
+        const QSize size = setup.size;
+        const TRect clip{1000, 0, 1100, 237};
+        const TVisibleRange visible = diagram.VisibleRange(clip);
+        const QImage image =
+            Render(size, [&](TCanvas& canvas) { diagram.DrawCurve(canvas, visible, values, 1024.0, Red, 1); });
         const int row = 118 - 15;
         QCOMPARE(CountColor(image, QRect(0, row, 2600, 1), Red), CountColor(image, QRect(999, row, 101, 1), Red));
         QCOMPARE(Bgr(image, 999, row), Red);
         QCOMPARE(Bgr(image, 1099, row), Red);
         std::set<int> visited;
         Render(size, [&](TCanvas& canvas) {
-            diagram.DrawMeanMarks(canvas, {1000, 0, 1100, 237}, [&](int i) {
+            diagram.DrawMeanMarks(canvas, clip, [&](int i) {
                 visited.insert(i);
                 return false;
             }, 0);
@@ -471,9 +477,9 @@ private slots:
     // the format is the one of the widgets' backing store.
     void focusRectangle()
     {
-        TSetup setup(AxisFixedPoint);
+        TSetup setup(FixedPoint);
         const auto inverted = [&](int times) {
-            return Render(setup.box.size(), [&](TCanvas& canvas) {
+            return Render(setup.size, [&](TCanvas& canvas) {
                 setup.diagram.DrawFrame(canvas);
                 for (int n = 0; n < times; ++n)
                     canvas.DrawFocusRect({30, 15, 300, 222});
@@ -502,10 +508,10 @@ private slots:
     void dragRegion()
     {
         QFETCH(QList<int>, columns);
-        TSetup setup(AxisFixedPoint);
+        TSetup setup(FixedPoint);
         TDragRectangle drag;
         const auto paint = [&] {
-            return Render(setup.box.size(), [&](TCanvas& canvas) {
+            return Render(setup.size, [&](TCanvas& canvas) {
                 setup.diagram.DrawFrame(canvas);
                 drag.Draw(canvas);
             });
@@ -540,7 +546,7 @@ private slots:
     {
         QFETCH(int, x);
         QFETCH(int, index);
-        TSetup setup(AxisFixedPoint);
+        TSetup setup(FixedPoint);
         QCOMPARE(setup.diagram.IndexAt(x), index);
         QTEST(setup.diagram.ColumnOf(index), "column");
         QCOMPARE(setup.diagram.ColumnOf(11), 60);

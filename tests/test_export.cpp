@@ -175,12 +175,15 @@ private slots:
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("count");
         QTest::newRow("ten values") << 10 << 19 << 10 << 10;
+        QTest::newRow("one value") << 7 << 7 << 7 << 1;
         QTest::newRow("last below first beyond the buffer") << 2600 << 2550 << 0 << 0;
         QTest::newRow("reaching 2500") << 2000 << 2500 << 2000 << 500;
         QTest::newRow("negative first") << -3 << 4 << 0 << 5;
         QTest::newRow("more than 1200") << 100 << 2400 << 100 << 1200;
     }
 
+    // The fields' values as the dialog gives them, through to the file:
+    // `count` values from index `from` in rows 1 on, zeros below.
     void rangeCopied()
     {
         QFETCH(int, first);
@@ -188,13 +191,21 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, count);
         state_->ColumnTable.SetCell(1200, 8, 77);
-        const TValueBuffer values = distinctValues();
-        FillRangeExport(*state_, values, first, last);
+        rangeDialog_->FirstValue = first;
+        rangeDialog_->LastValue = last;
+        windows_->Paths.push_back(path("range.b1"));
+        runRangeExport();
         QCOMPARE(state_->ColumnCount, 1);
         QCOMPARE(state_->ColumnNames[0], QStringLiteral("KORAV"));
-        for (int row = 1; row <= ColumnRowCount; ++row)
-            QCOMPARE(state_->ColumnTable.Cell(row, 1), row <= count ? values[from + row - 1] : 0);
+        const TValueBuffer values = distinctValues();
+        QByteArray expected = "KORAV \r\n";
+        for (int row = 1; row <= ColumnRowCount; ++row) {
+            const std::int32_t cell = row <= count ? values[from + row - 1] : 0;
+            QCOMPARE(state_->ColumnTable.Cell(row, 1), cell);
+            expected += FormatColumnCell(cell) + " \r\n";
+        }
         QCOMPARE(state_->ColumnTable.Cell(1200, 8), 0);
+        QCOMPARE(ReadBytes(path("range.b1")), expected);
     }
 
     void cancelledRangeDialogChangesNothing()

@@ -30,10 +30,10 @@ private:
     // view first, later moves and the release follow the press's grab.
     static void mouse(TFormFixture& f, QEvent::Type type, int x, Qt::MouseButton button)
     {
-        QWidget* box = f.Form->PaintBox1;
+        QWidget* box = f.Ui.PaintBox1;
         const QPoint at(x, 60);
         if (type == QEvent::MouseButtonPress) {
-            f.Form->ScrollBox1->ensureVisible(x, at.y(), 1, 1);
+            f.Ui.ScrollBox1->ensureVisible(x, at.y(), 1, 1);
             QTest::mousePress(box, button, {}, at);
         } else if (type == QEvent::MouseMove) {
             QTest::mouseMove(box, at);
@@ -44,7 +44,7 @@ private:
 
     static void drag(TFormFixture& f, int from, const QList<int>& moves)
     {
-        const TDiagram& diagram = *f.Form->Diagram;
+        const TDiagram& diagram = f.Form->Diagram();
         mouse(f, QEvent::MouseButtonPress, diagram.ColumnOf(from), Qt::LeftButton);
         for (int index : moves)
             mouse(f, QEvent::MouseMove, diagram.ColumnOf(index), Qt::NoButton);
@@ -60,22 +60,23 @@ private:
         return lines;
     }
 
-    static QImage paint(TForm1& form)
+    static QImage paint(const TFormFixture& f)
     {
-        QImage image(form.PaintBox1->size(), QImage::Format_RGB32);
+        QImage image(f.Ui.PaintBox1->size(), QImage::Format_RGB32);
         image.fill(Qt::white);
-        form.PaintBox1->render(&image);
+        f.Ui.PaintBox1->render(&image);
         return image;
     }
 
     // Answers the curve dialog with colour item `item`, OK or Cancel.
-    static void answerCurveDialog(TForm1& form, int item, bool ok)
+    static void answerCurveDialog(const TFormFixture& f, int item, bool ok)
     {
-        QTimer::singleShot(0, &form, [&form, item, ok] {
-            form.KurvenDlg->ComboBox1->setCurrentIndex(item);
-            (ok ? form.KurvenDlg->OKBtn : form.KurvenDlg->CancelBtn)->click();
+        TKurvenDlg* dialog = f.Ui.KurvenDlg;
+        QTimer::singleShot(0, dialog, [dialog, item, ok] {
+            dialog->ComboBox1->setCurrentIndex(item);
+            (ok ? dialog->OKBtn : dialog->CancelBtn)->click();
         });
-        form.Kurvendarstellung->trigger();
+        f.Ui.Kurvendarstellung->trigger();
     }
 
 private slots:
@@ -98,12 +99,12 @@ private slots:
         QFETCH(int, first);
         QFETCH(int, last);
         auto f = document();
-        QCOMPARE(f->Form->Diagram->XScale, 0.9538);
+        QCOMPARE(f->Form->Diagram().XScale, 0.9538);
         drag(*f, from, moves);
         QCOMPARE(f->Form->SelectedLines(), range(first, last));
         QCOMPARE(f->RunLines(), range(first, last));
-        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
-        QCOMPARE(f->Form->ListBox1->Tag, 0);
+        QCOMPARE(f->Form->focusWidget(), f->Ui.Edit1);
+        QCOMPARE(f->Ui.ListBox1->Tag, 0);
     }
 
     void pressOutsideTheDataSelectsTheEnds_data()
@@ -142,14 +143,14 @@ private slots:
     void pressWithNumberViewOffKeepsFocus()
     {
         auto f = document();
-        f->Form->Zahlenwerte1->trigger();
-        f->Form->Mittelwert1->trigger();
-        QTest::mouseClick(f->Form->Edit2, Qt::LeftButton);
+        f->Ui.Zahlenwerte1->trigger();
+        f->Ui.Mittelwert1->trigger();
+        QTest::mouseClick(f->Ui.Edit2, Qt::LeftButton);
         drag(*f, 10, {});
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{10});
         QCOMPARE(f->RunLines(), std::vector<int>{10});
-        QCOMPARE(f->Form->focusWidget(), f->Form->Edit2);
-        QCOMPARE(f->Form->Edit3->text(), QStringLiteral("0,009765625"));
+        QCOMPARE(f->Form->focusWidget(), f->Ui.Edit2);
+        QCOMPARE(f->Ui.Edit3->text(), QStringLiteral("0,009765625"));
     }
 
     void zoomRunsThroughHeights()
@@ -157,64 +158,64 @@ private slots:
         auto f = document();
         const QList<int> up{355, 532, 798, 1197, 1795, 2692, 4038, 6057, 9085, 13627, 13627};
         for (int height : up) {
-            f->Form->SpeedButton1->click();
-            QCOMPARE(f->Form->PaintBox1->height(), height);
+            f->Ui.SpeedButton1->click();
+            QCOMPARE(f->Ui.PaintBox1->height(), height);
         }
-        QCOMPARE(f->Form->Diagram->YStep, 2400.0 / 13627);
+        QCOMPARE(f->Form->Diagram().YStep, 2400.0 / 13627);
         const QList<int> down{9084, 6056, 4037, 2691, 1794, 1196, 797, 531, 354, 237, 237};
         for (int height : down) {
-            f->Form->SpeedButton2->click();
-            QCOMPARE(f->Form->PaintBox1->height(), height);
+            f->Ui.SpeedButton2->click();
+            QCOMPARE(f->Ui.PaintBox1->height(), height);
         }
-        QCOMPARE(f->Form->Diagram->YStep, 10.0);
+        QCOMPARE(f->Form->Diagram().YStep, 10.0);
     }
 
     void zoomKeepsTheViewCentre()
     {
         auto f = document();
         for (int i = 0; i < 4; ++i)
-            f->Form->SpeedButton1->click();
-        QScrollBar* bar = f->Form->ScrollBox1->verticalScrollBar();
-        const int view = f->Form->ScrollBox1->viewport()->height();
-        const double centre = (bar->value() + view / 2.0) / f->Form->PaintBox1->height();
+            f->Ui.SpeedButton1->click();
+        QScrollBar* bar = f->Ui.ScrollBox1->verticalScrollBar();
+        const int view = f->Ui.ScrollBox1->viewport()->height();
+        const double centre = (bar->value() + view / 2.0) / f->Ui.PaintBox1->height();
         QVERIFY2(std::abs(centre - 0.5) < 0.02, qPrintable(QString::number(centre)));
     }
 
     void curveDialogSetsColourOnlyOnOk()
     {
         auto f = document(1024, 0);
-        QVERIFY(f->Form->KurvenDlg->IsDesignText());
-        const TDiagram& diagram = *f->Form->Diagram;
+        QVERIFY(f->Ui.KurvenDlg->IsDesignText());
+        const TDiagram& diagram = f->Form->Diagram();
         const QPoint point(diagram.ColumnOf(10), diagram.OriginY - qRound(diagram.YScale));
-        QCOMPARE(paint(*f->Form).pixelColor(point), QColor(0, 255, 0));
+        QCOMPARE(paint(*f).pixelColor(point), QColor(0, 255, 0));
 
-        answerCurveDialog(*f->Form, 8, true);
-        QCOMPARE(f->Form->CurveColor, 0x0000FF);
-        QCOMPARE(paint(*f->Form).pixelColor(point), QColor(255, 0, 0));
+        answerCurveDialog(*f, 8, true);
+        QCOMPARE(f->Form->CurveColor(), 0x0000FF);
+        QCOMPARE(paint(*f).pixelColor(point), QColor(255, 0, 0));
 
-        answerCurveDialog(*f->Form, 0, false);
-        QCOMPARE(f->Form->CurveColor, 0x0000FF);
-        QCOMPARE(f->Form->KurvenDlg->ComboBox1->currentText(), QStringLiteral("Aqua"));
+        answerCurveDialog(*f, 0, false);
+        QCOMPARE(f->Form->CurveColor(), 0x0000FF);
+        QCOMPARE(f->Ui.KurvenDlg->ComboBox1->currentText(), QStringLiteral("Aqua"));
     }
 
     void firstUseOfCurveDialogShowsLime()
     {
         auto f = document();
         QTimer::singleShot(0, f->Form.get(), [&f] {
-            QCOMPARE(f->Form->KurvenDlg->ComboBox1->currentText(), QStringLiteral("Lime"));
-            f->Form->KurvenDlg->CancelBtn->click();
+            QCOMPARE(f->Ui.KurvenDlg->ComboBox1->currentText(), QStringLiteral("Lime"));
+            f->Ui.KurvenDlg->CancelBtn->click();
         });
-        f->Form->Kurvendarstellung->trigger();
-        QCOMPARE(f->Form->CurveColor, 0x00FF00);
+        f->Ui.Kurvendarstellung->trigger();
+        QCOMPARE(f->Form->CurveColor(), 0x00FF00);
     }
 
     void meanMarksLieOnTheCurve()
     {
         auto f = document(2048, 0);
         drag(*f, 20, {30});
-        f->Form->Mittelwert1->trigger();
-        const QImage image = paint(*f->Form);
-        const TDiagram& diagram = *f->Form->Diagram;
+        f->Ui.Mittelwert1->trigger();
+        const QImage image = paint(*f);
+        const TDiagram& diagram = f->Form->Diagram();
         const int row = diagram.OriginY - qRound(2.0 * diagram.YScale);
         QCOMPARE(image.pixelColor(diagram.ColumnOf(25), row), QColor(255, 255, 0));
         QCOMPARE(image.pixelColor(diagram.ColumnOf(40), row), QColor(0, 255, 0));

@@ -22,11 +22,11 @@ class TestFormDocument : public QObject {
     Q_OBJECT
 
 private:
-    static QList<bool> enabledStates(const TForm1& form)
+    static QList<bool> enabledStates(const TFormControls& ui)
     {
         QList<bool> states;
-        for (QAction* item : {form.Speichern, form.Speichernunter, form.GrafikSpeichern, form.AusListekopieren1,
-                              form.Zahlenwerte1, form.Grafik1, form.Mittelwert1, form.Kurvendarstellung})
+        for (QAction* item : {ui.Speichern, ui.Speichernunter, ui.GrafikSpeichern, ui.AusListekopieren1,
+                              ui.Zahlenwerte1, ui.Grafik1, ui.Mittelwert1, ui.Kurvendarstellung})
             states << item->isEnabled();
         return states;
     }
@@ -34,9 +34,9 @@ private:
     static void run(TFormFixture& f, TCommand command, const QString& openPath)
     {
         switch (command) {
-        case TCommand::New: f.Form->Neu1->trigger(); break;
+        case TCommand::New: f.Ui.Neu1->trigger(); break;
         case TCommand::Open: f.Open(openPath); break;
-        case TCommand::Close: f.Form->Beenden1->trigger(); break;
+        case TCommand::Close: f.Ui.Beenden1->trigger(); break;
         }
     }
 
@@ -50,14 +50,14 @@ private slots:
         QCOMPARE(f.Form->geometry().topLeft(), QPoint(190, 141));
         QCOMPARE(f.Form->size(), QSize(650, 500));
         QCOMPARE(f.Form->minimumSize(), QSize(650, 500));
-        QCOMPARE(enabledStates(*f.Form), QList<bool>(8, false));
-        QVERIFY(f.Form->Neu1->isEnabled() && f.Form->ffnen1->isEnabled() && f.Form->Beenden1->isEnabled());
-        for (QWidget* hidden : std::initializer_list<QWidget*>{f.Form->ListBox1, f.Form->Edit1, f.Form->ScrollBox1,
-                                                               f.Form->RadioGroup1, f.Form->Panel1, f.Form->Edit3})
+        QCOMPARE(enabledStates(f.Ui), QList<bool>(8, false));
+        QVERIFY(f.Ui.Neu1->isEnabled() && f.Ui.ffnen1->isEnabled() && f.Ui.Beenden1->isEnabled());
+        for (QWidget* hidden : std::initializer_list<QWidget*>{f.Ui.ListBox1, f.Ui.Edit1, f.Ui.ScrollBox1,
+                                                               f.Ui.RadioGroup1, f.Ui.Panel1, f.Ui.Edit3})
             QVERIFY(hidden->isHidden());
-        QVERIFY(f.Form->Label1->isVisible() && f.Form->Edit2->isVisible());
-        QCOMPARE(f.Form->Edit2->text(), QStringLiteral("1"));
-        QVERIFY(!f.Form->Loaded && !f.Form->Modified);
+        QVERIFY(f.Ui.Label1->isVisible() && f.Ui.Edit2->isVisible());
+        QCOMPARE(f.Ui.Edit2->text(), QStringLiteral("1"));
+        QVERIFY(!f.Form->Document().Loaded() && !f.Form->Document().Modified());
     }
 
     void shortcutsReadInGerman_data()
@@ -76,24 +76,24 @@ private slots:
         QFETCH(int, item);
         QFETCH(QString, text);
         TFormFixture f;
-        const QList<QAction*> items{f.Form->Ausschneiden1, f.Form->Kopieren1, f.Form->AusListekopieren1,
-                                    f.Form->Einfgen1, f.Form->Lschen1};
+        const QList<QAction*> items{f.Ui.Ausschneiden1, f.Ui.Kopieren1, f.Ui.AusListekopieren1,
+                                    f.Ui.Einfgen1, f.Ui.Lschen1};
         QCOMPARE(items[item]->shortcut().toString(QKeySequence::NativeText), text);
     }
 
     void newPresentsZeroDocument()
     {
         TFormFixture f;
-        f.Form->Neu1->trigger();
+        f.Ui.Neu1->trigger();
         QCOMPARE(f.Form->windowTitle(), NewTitle);
-        QVERIFY(f.Form->Loaded && !f.Form->Modified);
-        QCOMPARE(enabledStates(*f.Form), QList<bool>({true, true, true, true, true, true, true, true}));
-        QVERIFY(f.Form->Zahlenwerte1->isChecked() && f.Form->Grafik1->isChecked());
-        QVERIFY(!f.Form->Mittelwert1->isChecked());
-        QCOMPARE(f.Form->ListBox1->model()->rowCount(), ValueCount);
-        QCOMPARE(f.Form->ListBox1->model()->index(2499, 0).data().toString(), QStringLiteral("2499    0,000"));
-        QVERIFY(f.Form->ListBox1->isVisible() && f.Form->Edit1->isVisible() && f.Form->ScrollBox1->isVisible());
-        QVERIFY(f.Form->RadioGroup1->isVisible() && f.Form->Edit3->isHidden());
+        QVERIFY(f.Form->Document().Loaded() && !f.Form->Document().Modified());
+        QCOMPARE(enabledStates(f.Ui), QList<bool>({true, true, true, true, true, true, true, true}));
+        QVERIFY(f.Ui.Zahlenwerte1->isChecked() && f.Ui.Grafik1->isChecked());
+        QVERIFY(!f.Ui.Mittelwert1->isChecked());
+        QCOMPARE(f.Ui.ListBox1->model()->rowCount(), ValueCount);
+        QCOMPARE(f.Ui.ListBox1->model()->index(2499, 0).data().toString(), QStringLiteral("2499    0,000"));
+        QVERIFY(f.Ui.ListBox1->isVisible() && f.Ui.Edit1->isVisible() && f.Ui.ScrollBox1->isVisible());
+        QVERIFY(f.Ui.RadioGroup1->isVisible() && f.Ui.Edit3->isHidden());
     }
 
     void openShowsFileAndResetsView()
@@ -102,11 +102,53 @@ private slots:
         const QString path = f.WriteValueFile("a.kos", -3);
         f.Open(path);
         QCOMPARE(f.Form->windowTitle(), QStringLiteral("KORAV-Editor - ") + path);
-        QCOMPARE(f.Form->CurrentFileName, path);
-        QCOMPARE((*f.Form->ValueBuffer)[0], std::int16_t(-3));
-        QCOMPARE(f.Form->ListBox1->model()->index(3, 0).data().toString(), QStringLiteral("3    0,000"));
+        QCOMPARE(f.Form->Document().CurrentFileName(), path);
+        QCOMPARE(f.Form->Document().Values()[0], std::int16_t(-3));
+        QCOMPARE(f.Ui.ListBox1->model()->index(3, 0).data().toString(), QStringLiteral("3    0,000"));
         QCOMPARE(f.Windows.Dialogs.back().Filter,
                  QStringLiteral("Sim-Dateien (*.kos)|*.k*|Echtzeit-Dateien (*.koe)|*.k*"));
+    }
+
+    // A second document starts as the first did: mean view off, no runs
+    // left over from the selection of the one before.
+    void secondDocumentStartsAfresh_data()
+    {
+        QTest::addColumn<bool>("open");
+        QTest::newRow("Neu...") << false;
+        QTest::newRow("Öffnen...") << true;
+    }
+
+    void secondDocumentStartsAfresh()
+    {
+        QFETCH(bool, open);
+        TFormFixture f;
+        f.Open(f.WriteValueFile("a.kos"));
+        f.ClickLine(3);
+        f.ClickLine(5, Qt::LeftButton, Qt::ShiftModifier);
+        f.Ui.Mittelwert1->trigger();
+        QVERIFY(!f.Form->Diagram().Runs().empty() && f.Ui.Edit3->isVisible());
+        if (open)
+            f.Open(f.WriteValueFile("b.kos"));
+        else
+            f.Ui.Neu1->trigger();
+        QVERIFY(f.Form->Diagram().Runs().empty());
+        QVERIFY(!f.Ui.Mittelwert1->isChecked());
+        QVERIFY(f.Ui.Edit3->isHidden() && f.Ui.Label3->isHidden());
+        QVERIFY(f.Form->SelectedLines().empty());
+        QCOMPARE(f.Form->windowTitle(), open ? QStringLiteral("KORAV-Editor - ") + f.Path("b.kos") : NewTitle);
+    }
+
+    void saveAsRenamesTheDocument()
+    {
+        TFormFixture f;
+        f.Ui.Neu1->trigger();
+        f.TypeValue(0, "1");
+        f.Windows.Paths = {f.Path("neu.kos")};
+        f.Ui.Speichernunter->trigger();
+        QCOMPARE(f.Form->windowTitle(), QStringLiteral("KORAV-Editor - ") + f.Path("neu.kos"));
+        QCOMPARE(f.Form->Document().CurrentFileName(), f.Path("neu.kos"));
+        QVERIFY(!f.Form->Document().Modified());
+        QCOMPARE(ReadBytes(f.Path("neu.kos")).left(2), QByteArray::fromHex("0004"));
     }
 
     void openOfMissingNameKeepsValuesUnderNewName()
@@ -114,13 +156,13 @@ private slots:
         TFormFixture f;
         f.Open(f.WriteValueFile("a.kos", 7));
         f.TypeValue(0, "1");
-        QVERIFY(f.Form->Modified);
+        QVERIFY(f.Form->Document().Modified());
         f.Windows.Answers.push_back(TAnswer::No);
         f.Open(f.Path("neu.kos"));
         QCOMPARE(f.Form->windowTitle(), QStringLiteral("KORAV-Editor - ") + f.Path("neu.kos"));
-        QVERIFY(!f.Form->Modified);
-        QCOMPARE((*f.Form->ValueBuffer)[0], std::int16_t(1024));
-        f.Form->Speichern->trigger();
+        QVERIFY(!f.Form->Document().Modified());
+        QCOMPARE(f.Form->Document().Values()[0], std::int16_t(1024));
+        f.Ui.Speichern->trigger();
         QCOMPARE(ReadBytes(f.Path("neu.kos")).size(), ValueFileSize);
     }
 
@@ -129,8 +171,8 @@ private slots:
         TFormFixture f;
         f.Open(f.Path("nothing.kos"));
         QCOMPARE(f.Form->windowTitle(), QStringLiteral("KORAV-Editor"));
-        QVERIFY(!f.Form->Loaded);
-        QVERIFY(f.Form->ListBox1->isHidden());
+        QVERIFY(!f.Form->Document().Loaded());
+        QVERIFY(f.Ui.ListBox1->isHidden());
     }
 
     void failedOpenChangesNothing_data()
@@ -152,18 +194,18 @@ private slots:
         const QString good = f.WriteValueFile("good.kos", 5);
         f.Open(good);
         f.TypeValue(1, "2");
-        const TValueBuffer before = *f.Form->ValueBuffer;
+        const TValueBuffer before = f.Form->Document().Values();
         WriteBytes(f.Path("bad.kos"), PatternBytes(size));
         if (readOnly)
             MakeReadOnly(f.Path("bad.kos"));
         f.Windows.Answers.push_back(TAnswer::No);
         f.Open(f.Path("bad.kos"));
         QCOMPARE(f.Windows.Errors, QStringList{message});
-        QVERIFY(*f.Form->ValueBuffer == before);
-        QCOMPARE(f.Form->CurrentFileName, good);
+        QVERIFY(f.Form->Document().Values() == before);
+        QCOMPARE(f.Form->Document().CurrentFileName(), good);
         QCOMPARE(f.Form->windowTitle(), QStringLiteral("KORAV-Editor - ") + good);
-        QVERIFY(f.Form->Loaded && f.Form->Modified);
-        QCOMPARE(f.Form->ListBox1->model()->index(1, 0).data().toString(), QStringLiteral("1    2,000"));
+        QVERIFY(f.Form->Document().Loaded() && f.Form->Document().Modified());
+        QCOMPARE(f.Ui.ListBox1->model()->index(1, 0).data().toString(), QStringLiteral("1    2,000"));
     }
 
     void changePrompt_data()
@@ -200,7 +242,7 @@ private slots:
         const QString other = f.WriteValueFile("other.kos", 100);
         const QString target = document.isEmpty() ? f.Path("saved-as.kos") : f.WriteValueFile(document);
         if (document.isEmpty())
-            f.Form->Neu1->trigger();
+            f.Ui.Neu1->trigger();
         else
             f.Open(target);
         f.TypeValue(0, "9");
@@ -217,11 +259,11 @@ private slots:
         QCOMPARE(ReadBytes(target).left(2) == QByteArray::fromHex("0024"), saved);
         QCOMPARE(f.Form->isVisible(), !(goesOn && TCommand(command) == TCommand::Close));
         if (!goesOn) {
-            QVERIFY(f.Form->Modified);
+            QVERIFY(f.Form->Document().Modified());
             QCOMPARE(f.Form->windowTitle(), title);
-            QCOMPARE((*f.Form->ValueBuffer)[0], std::int16_t(9 * 1024));
+            QCOMPARE(f.Form->Document().Values()[0], std::int16_t(9 * 1024));
         } else if (TCommand(command) != TCommand::Close) {
-            QVERIFY(!f.Form->Modified);
+            QVERIFY(!f.Form->Document().Modified());
             const QString expectedTitle = TCommand(command) == TCommand::New
                                               ? NewTitle
                                               : QStringLiteral("KORAV-Editor - ") + other;
@@ -241,8 +283,8 @@ private slots:
         QFETCH(bool, loaded);
         TFormFixture f;
         if (loaded)
-            f.Form->Neu1->trigger();
-        f.Form->Beenden1->trigger();
+            f.Ui.Neu1->trigger();
+        f.Ui.Beenden1->trigger();
         QVERIFY(f.Windows.Confirmations.isEmpty());
         QVERIFY(!f.Form->isVisible());
     }
@@ -255,19 +297,19 @@ private slots:
         f.TypeValue(0, "1");
         MakeReadOnly(path);
         f.Windows.Answers = {TAnswer::Yes, TAnswer::Yes};
-        f.Form->Beenden1->trigger();
+        f.Ui.Beenden1->trigger();
         QVERIFY(f.Form->isVisible());
-        QVERIFY(f.Form->Modified);
+        QVERIFY(f.Form->Document().Modified());
         QCOMPARE(f.Windows.Errors, QStringList{"Dateizugriff verweigert."});
-        f.Form->Beenden1->trigger();
+        f.Ui.Beenden1->trigger();
         QCOMPARE(f.Windows.Confirmations.size(), 2);
     }
 
     void saveOfNewDocumentAsksForName()
     {
         TFormFixture f;
-        f.Form->Neu1->trigger();
-        f.Form->Speichern->trigger();
+        f.Ui.Neu1->trigger();
+        f.Ui.Speichern->trigger();
         QCOMPARE(f.Windows.Dialogs.size(), 1u);
         QVERIFY(f.Windows.Dialogs.front().Save);
         QCOMPARE(f.Windows.Dialogs.front().FileName, QString());
@@ -283,13 +325,13 @@ private slots:
         f.TypeValue(0, "1");
         f.Windows.Paths = {other, own};
         f.Windows.Answers = {TAnswer::No};
-        f.Form->Speichernunter->trigger();
+        f.Ui.Speichernunter->trigger();
         QCOMPARE(f.Windows.Confirmations, QStringList{"other.kos existiert bereits. Überschreiben?"});
         QCOMPARE(f.Windows.ConfirmationButtons.front(), TButtons::YesNo);
         QCOMPARE(f.Windows.Dialogs.size(), 3u);
         QCOMPARE(f.Windows.Dialogs[1].FileName, own);
         QCOMPARE(f.Windows.Dialogs[2].FileName, other);
-        QVERIFY(!f.Form->Modified);
+        QVERIFY(!f.Form->Document().Modified());
         QCOMPARE(ReadBytes(own).left(2), QByteArray::fromHex("0004"));
         QCOMPARE(ReadBytes(other).left(2), QByteArray::fromHex("3200"));
     }
@@ -312,11 +354,11 @@ private slots:
         f.TypeValue(0, "1");
         f.Windows.Paths = {target.startsWith(u'/') ? target : f.Path(target)};
         f.Windows.Answers = {TAnswer::Yes};
-        f.Form->Speichernunter->trigger();
+        f.Ui.Speichernunter->trigger();
         QCOMPARE(f.Windows.Errors, QStringList{message});
-        QCOMPARE(f.Form->CurrentFileName, own);
+        QCOMPARE(f.Form->Document().CurrentFileName(), own);
         QCOMPARE(f.Form->windowTitle(), QStringLiteral("KORAV-Editor - ") + own);
-        QVERIFY(f.Form->Modified);
+        QVERIFY(f.Form->Document().Modified());
     }
 
     void resizeFitsPanes_data()
@@ -334,26 +376,26 @@ private slots:
         QFETCH(int, listHeight);
         QFETCH(QSize, scrollBox);
         TFormFixture f;
-        f.Form->Neu1->trigger();
+        f.Ui.Neu1->trigger();
         f.Form->resize(size + QSize(10, 10));
-        f.Form->SpeedButton1->click();
+        f.Ui.SpeedButton1->click();
         f.Form->resize(size);
-        QCOMPARE(f.Form->ListBox1->height(), listHeight);
-        QCOMPARE(f.Form->ScrollBox1->size(), scrollBox);
-        QCOMPARE(f.Form->PaintBox1->size(), QSize(2600, scrollBox.height() - 20));
+        QCOMPARE(f.Ui.ListBox1->height(), listHeight);
+        QCOMPARE(f.Ui.ScrollBox1->size(), scrollBox);
+        QCOMPARE(f.Ui.PaintBox1->size(), QSize(2600, scrollBox.height() - 20));
     }
 
     void viewTogglesShowAndHidePanes()
     {
         TFormFixture f;
-        f.Form->Neu1->trigger();
-        f.Form->Zahlenwerte1->trigger();
-        QVERIFY(f.Form->ListBox1->isHidden() && f.Form->Edit1->isHidden() && f.Form->Label2->isHidden());
-        QCOMPARE(f.Form->ListBox1->model()->rowCount(), ValueCount);
-        f.Form->Grafik1->trigger();
-        QVERIFY(f.Form->ScrollBox1->isHidden() && f.Form->Panel1->isHidden());
-        f.Form->Zahlenwerte1->trigger();
-        QVERIFY(f.Form->ListBox1->isVisible() && f.Form->Edit1->isVisible());
+        f.Ui.Neu1->trigger();
+        f.Ui.Zahlenwerte1->trigger();
+        QVERIFY(f.Ui.ListBox1->isHidden() && f.Ui.Edit1->isHidden() && f.Ui.Label2->isHidden());
+        QCOMPARE(f.Ui.ListBox1->model()->rowCount(), ValueCount);
+        f.Ui.Grafik1->trigger();
+        QVERIFY(f.Ui.ScrollBox1->isHidden() && f.Ui.Panel1->isHidden());
+        f.Ui.Zahlenwerte1->trigger();
+        QVERIFY(f.Ui.ListBox1->isVisible() && f.Ui.Edit1->isVisible());
     }
 };
 

@@ -16,8 +16,8 @@ class TestFormExport : public QObject {
 private:
     static void selectLines(TFormFixture& f, int first, int last)
     {
-        QAbstractItemModel* model = f.Form->ListBox1->model();
-        f.Form->ListBox1->selectionModel()->select(QItemSelection(model->index(first, 0), model->index(last, 0)),
+        QAbstractItemModel* model = f.Ui.ListBox1->model();
+        f.Ui.ListBox1->selectionModel()->select(QItemSelection(model->index(first, 0), model->index(last, 0)),
                                                    QItemSelectionModel::Select);
         f.Form->SyncRunsFromList();
     }
@@ -31,12 +31,12 @@ private slots:
         int shownFirst = -1;
         int shownLast = -1;
         QTimer::singleShot(0, f.Form.get(), [&] {
-            shownFirst = f.Form->BereichDlg->First();
-            shownLast = f.Form->BereichDlg->Last();
-            f.Form->BereichDlg->OKBtn->click();
+            shownFirst = f.Ui.BereichDlg->First();
+            shownLast = f.Ui.BereichDlg->Last();
+            f.Ui.BereichDlg->OKBtn->click();
         });
         f.Windows.Paths.push_back(f.Path("out.b1"));
-        f.Form->GrafikSpeichern->trigger();
+        f.Ui.GrafikSpeichern->trigger();
         QCOMPARE(shownFirst, 100);
         QCOMPARE(shownLast, 104);
         const QList<QByteArray> lines = ReadBytes(f.Path("out.b1")).split('\n');
@@ -56,26 +56,26 @@ private slots:
             f.WriteValueFile(QStringLiteral("rec.k%1").arg(k), k, 0);
         f.Open(document);
         f.TypeValue(4, "1");
-        const TValueBuffer values = *f.Form->ValueBuffer;
+        const TValueBuffer values = f.Form->Document().Values();
         const QString title = f.Form->windowTitle();
-        const QString line4 = f.Form->ListBox1->model()->index(4, 0).data().toString();
+        const QString line4 = f.Ui.ListBox1->model()->index(4, 0).data().toString();
 
         f.Windows.Paths.push_back(base);
-        f.Form->Temperaturen1->trigger();
+        f.Ui.Temperaturen1->trigger();
         QVERIFY(f.Windows.Errors.isEmpty());
-        QVERIFY(*f.Form->ValueBuffer == values);
-        QCOMPARE(f.Form->CurrentFileName, document);
+        QVERIFY(f.Form->Document().Values() == values);
+        QCOMPARE(f.Form->Document().CurrentFileName(), document);
         QCOMPARE(f.Form->windowTitle(), title);
-        QVERIFY(f.Form->Loaded && f.Form->Modified);
-        QCOMPARE(f.Form->ListBox1->model()->index(4, 0).data().toString(), line4);
+        QVERIFY(f.Form->Document().Loaded() && f.Form->Document().Modified());
+        QCOMPARE(f.Ui.ListBox1->model()->index(4, 0).data().toString(), line4);
 
         f.Windows.Paths.push_back(f.Path("temp.txt"));
-        f.Form->Speichernunter1->trigger();
+        f.Ui.Speichernunter1->trigger();
         QCOMPARE(f.Windows.Dialogs.back().FileName, f.Path("rec.k99"));
         const QList<QByteArray> lines = ReadBytes(f.Path("temp.txt")).split('\n');
         QCOMPARE(lines[0], QByteArray("SO1 SU1 SO2 SU2 SO3 SU3 AF SWFB \r"));
         QVERIFY(lines[1].startsWith("   0.00977    0.00977 "));
-        f.Form->Speichern->trigger();
+        f.Ui.Speichern->trigger();
         QCOMPARE(ReadBytes(document).mid(8, 2), QByteArray::fromHex("0004"));
     }
 
@@ -93,12 +93,12 @@ private slots:
         QFETCH(QString, preset);
         TFormFixture f;
         f.Windows.Paths.push_back(f.WriteValueFile("D.kos"));
-        f.Form->Temperaturen1->trigger();
+        f.Ui.Temperaturen1->trigger();
         if (opened.isEmpty())
-            f.Form->Neu1->trigger();
+            f.Ui.Neu1->trigger();
         else
             f.Open(f.WriteValueFile(opened));
-        f.Form->Energie1speichernunter1->trigger();
+        f.Ui.Energie1speichernunter1->trigger();
         QCOMPARE(f.Windows.Dialogs.back().FileName, opened.isEmpty() ? preset : f.Path(preset));
         QVERIFY(f.Windows.Errors.isEmpty());
     }
@@ -117,8 +117,8 @@ private slots:
         QFETCH(QString, count);
         QFETCH(QString, message);
         TFormFixture f;
-        f.Form->Edit2->setText(count);
-        f.Form->Energie1->trigger();
+        f.Ui.Edit2->setText(count);
+        f.Ui.Energie1->trigger();
         QCOMPARE(f.Windows.Errors, QStringList{message});
         QVERIFY(f.Windows.Dialogs.empty());
     }

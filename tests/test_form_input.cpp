@@ -23,8 +23,7 @@ std::unique_ptr<TFormFixture> document()
 {
     auto f = std::make_unique<TFormFixture>();
     f->Open(f->WriteValueFile("a.kos"));
-    QRadioButton* integer = f->Form->RadioGroup1->findChildren<QRadioButton*>().at(1);
-    QTest::mouseClick(integer, Qt::LeftButton, {}, QPoint(5, integer->height() / 2));
+    f->ClickMode(IntegerMode);
     return f;
 }
 
@@ -39,27 +38,6 @@ QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Plays a script of space-separated steps: "Alt" (pressed and released
-// alone), "click:<menu title>", or a key sequence such as "Alt+D", "Escape".
-void play(TFormFixture& f, const QString& script)
-{
-    QWindow* window = f.Form->windowHandle();
-    for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
-        if (step == QLatin1String("Alt")) {
-            QTest::keyPress(window, Qt::Key_Alt, Qt::AltModifier);
-            QTest::keyRelease(window, Qt::Key_Alt, Qt::NoModifier);
-        } else if (step.startsWith(QLatin1String("click:"))) {
-            QMenuBar* bar = f.Form->menuBar();
-            for (QAction* menu : bar->actions())
-                if (menu->text().remove(u'&') == step.mid(6))
-                    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu).center());
-        } else {
-            const QKeyCombination key = QKeySequence(step)[0];
-            f.Key(key.key(), key.keyboardModifiers());
-        }
-    }
 }
 
 }  // namespace
@@ -83,21 +61,19 @@ private slots:
         auto f = document();
         typeWaiting(*f, 1, "555");
         if (target == QLatin1String("curve")) {
-            f->Form->ScrollBox1->ensureVisible(f->Form->Diagram->ColumnOf(written), 60, 1, 1);
-            QTest::mouseClick(f->Form->PaintBox1, Qt::LeftButton, {},
-                              QPoint(f->Form->Diagram->ColumnOf(written), 60));
+            f->ClickDiagram(written);
         } else {
-            QScrollBar* bar = f->Form->ScrollBox1->horizontalScrollBar();
+            QScrollBar* bar = f->Ui.ScrollBox1->horizontalScrollBar();
             QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
         }
-        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
-        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("555"));
-        QCOMPARE((*f->Form->ValueBuffer)[1], std::int16_t(1));
-        QVERIFY(!f->Form->Modified);
+        QCOMPARE(f->Form->focusWidget(), f->Ui.Edit1);
+        QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("555"));
+        QCOMPARE(f->Form->Document().Values()[1], std::int16_t(1));
+        QVERIFY(!f->Form->Document().Modified());
         f->Key(Qt::Key_Return);
-        QCOMPARE((*f->Form->ValueBuffer)[written], std::int16_t(555));
+        QCOMPARE(f->Form->Document().Values()[written], std::int16_t(555));
         if (written != 1)
-            QCOMPARE((*f->Form->ValueBuffer)[1], std::int16_t(1));
+            QCOMPARE(f->Form->Document().Values()[1], std::int16_t(1));
     }
 
     void menusLeaveTheTypedValueWaiting_data()
@@ -116,14 +92,14 @@ private slots:
         auto f = document();
         const QByteArray original = fileBytes(f->Path("a.kos"));
         typeWaiting(*f, 3, "777");
-        play(*f, script);
-        QTRY_COMPARE(f->Form->focusWidget(), f->Form->Edit1);
-        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("777"));
+        f->Play(script);
+        QTRY_COMPARE(f->Form->focusWidget(), f->Ui.Edit1);
+        QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("777"));
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{3});
-        QCOMPARE((*f->Form->ValueBuffer)[3], std::int16_t(3));
+        QCOMPARE(f->Form->Document().Values()[3], std::int16_t(3));
         QCOMPARE(fileBytes(f->Path("a.kos")), original);
         f->Key(Qt::Key_Return);
-        QCOMPARE((*f->Form->ValueBuffer)[3], std::int16_t(777));
+        QCOMPARE(f->Form->Document().Values()[3], std::int16_t(777));
     }
 
     void meanFieldKeepsItsText_data()
@@ -144,18 +120,18 @@ private slots:
         // The fields' own cut, copy and paste use the desktop's clipboard.
         QGuiApplication::clipboard()->setText(QStringLiteral("99"));
         f->ClickLine(4);
-        f->Form->Mittelwert1->trigger();
-        QTest::mouseClick(f->Form->Edit3, Qt::LeftButton);
+        f->Ui.Mittelwert1->trigger();
+        QTest::mouseClick(f->Ui.Edit3, Qt::LeftButton);
         f->Key(Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(f->Form->Edit3->selectedText(), QStringLiteral("4"));
+        QCOMPARE(f->Ui.Edit3->selectedText(), QStringLiteral("4"));
         if (command.startsWith(QLatin1String("Ctrl"))) {
-            play(*f, command);
+            f->Play(command);
         } else {
-            for (QAction* item : f->Form->Bearbeiten1->actions())
+            for (QAction* item : f->Ui.Bearbeiten1->actions())
                 if (item->text().remove(u'&') == command)
                     item->trigger();
         }
-        QCOMPARE(f->Form->Edit3->text(), QStringLiteral("4"));
+        QCOMPARE(f->Ui.Edit3->text(), QStringLiteral("4"));
         // Copying still works.
         f->Key(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("4"));
@@ -166,12 +142,12 @@ private slots:
         auto f = document();
         typeWaiting(*f, 6, "5");
         f->Key(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("6"));
-        QVERIFY(f->Form->Edit1->isModified());
+        QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("6"));
+        QVERIFY(f->Ui.Edit1->isModified());
         // Enter commits the field as the user left it and keeps the focus.
         f->Key(Qt::Key_Return);
-        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
-        QVERIFY(f->Form->Modified);
+        QCOMPARE(f->Form->focusWidget(), f->Ui.Edit1);
+        QVERIFY(f->Form->Document().Modified());
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{7});
     }
 
@@ -184,12 +160,12 @@ private slots:
         f->ClickLine(7, Qt::RightButton);
         QCOMPARE(f->Form->SelectedLines(), (std::vector<int>{3, 4}));
         QCOMPARE(f->RunLines(), (std::vector<int>{3, 4}));
-        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
-        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("99"));
+        QCOMPARE(f->Form->focusWidget(), f->Ui.Edit1);
+        QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("99"));
         f->Key(Qt::Key_Return);
-        QCOMPARE((*f->Form->ValueBuffer)[3], std::int16_t(99));
-        QCOMPARE((*f->Form->ValueBuffer)[4], std::int16_t(99));
-        QCOMPARE((*f->Form->ValueBuffer)[7], std::int16_t(7));
+        QCOMPARE(f->Form->Document().Values()[3], std::int16_t(99));
+        QCOMPARE(f->Form->Document().Values()[4], std::int16_t(99));
+        QCOMPARE(f->Form->Document().Values()[7], std::int16_t(7));
     }
 
     void modeChangeScrollsAsSelectingInTurnWould_data()
@@ -209,18 +185,17 @@ private slots:
         QFETCH(QList<int>, runs);
         QFETCH(int, top);
         auto f = document();
-        TListBox* list = f->Form->ListBox1;
+        TListBox* list = f->Ui.ListBox1;
         for (int i = 0; i + 1 < runs.size(); i += 2)
             list->selectionModel()->select(QItemSelection(list->model()->index(runs[i], 0),
                                                           list->model()->index(runs[i + 1], 0)),
                                            QItemSelectionModel::Select);
         f->Form->SyncRunsFromList();
-        f->Form->SetTopIndex(top);
-        QRadioButton* hex = f->Form->RadioGroup1->findChildren<QRadioButton*>().at(2);
-        QTest::mouseClick(hex, Qt::LeftButton, {}, QPoint(5, hex->height() / 2));
+        f->SetTopIndex(top);
+        f->ClickMode(HexMode);
         const int shown = f->Form->TopIndex();
 
-        f->Form->SetTopIndex(top);
+        f->SetTopIndex(top);
         for (int i = 0; i + 1 < runs.size(); i += 2)
             for (int line = runs[i]; line <= runs[i + 1]; ++line)
                 list->scrollTo(list->model()->index(line, 0));
@@ -230,14 +205,13 @@ private slots:
     void errorOnLeavingByAClickWaitsForTheRelease()
     {
         auto f = document();
-        QRadioButton* fixedPoint = f->Form->RadioGroup1->findChildren<QRadioButton*>().at(0);
-        QTest::mouseClick(fixedPoint, Qt::LeftButton, {}, QPoint(5, fixedPoint->height() / 2));
+        f->ClickMode(FixedPoint);
         // Too large for a double: the entry raises an error, not a quiet refusal.
         typeWaiting(*f, 2, "1e400");
         f->Key(Qt::Key_Return);
         QCOMPARE(f->Windows.Errors.size(), 1);
 
-        TListBox* list = f->Form->ListBox1;
+        TListBox* list = f->Ui.ListBox1;
         const QPoint line6 = list->visualRect(list->model()->index(6, 0)).center();
         QTest::mousePress(list->viewport(), Qt::LeftButton, {}, line6);
         QCOMPARE(f->Windows.Errors.size(), 1);
@@ -246,7 +220,7 @@ private slots:
         QCOMPARE(f->Windows.Errors[1], f->Windows.Errors[0]);
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{6});
         QCOMPARE(f->RunLines(), std::vector<int>{6});
-        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("0,006"));
+        QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("0,006"));
     }
 };
 

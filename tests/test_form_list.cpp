@@ -17,26 +17,26 @@ class TestFormList : public QObject {
     Q_OBJECT
 
 private:
-    // An open document whose value i is `first` + `step` * i, in `mode`.
-    static std::unique_ptr<TFormFixture> document(int mode = 0, int first = 0, int step = 1)
+    // An open document whose value i is `first` + `step` * i, or what
+    // `values` gives for i, in `mode`.
+    static std::unique_ptr<TFormFixture> document(int mode = 0, int first = 0, int step = 1,
+                                                  const QMap<int, int>& values = {})
     {
         auto f = std::make_unique<TFormFixture>();
-        f->Open(f->WriteValueFile("a.kos", first, step));
+        f->Open(f->WriteValueFile("a.kos", first, step, values));
         setMode(*f, mode);
         return f;
     }
 
     static void setMode(TFormFixture& f, int mode)
     {
-        if (f.Form->NumberMode() == mode)
-            return;
-        QRadioButton* item = f.Form->RadioGroup1->findChildren<QRadioButton*>().at(mode);
-        QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(5, item->height() / 2));
+        if (f.Form->NumberMode() != mode)
+            f.ClickMode(TNumberMode(mode));
     }
 
-    static QString line(const TForm1& form, int row)
+    static QString line(const TFormFixture& f, int row)
     {
-        return form.ListBox1->model()->index(row, 0).data().toString();
+        return f.Ui.ListBox1->model()->index(row, 0).data().toString();
     }
 
 
@@ -47,21 +47,21 @@ private slots:
         f->ClickLine(3);
         f->ClickLine(5, Qt::LeftButton, Qt::ControlModifier);
         f->ClickLine(7, Qt::LeftButton, Qt::ControlModifier);
-        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
-        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("0,007"));
-        QTest::keyClicks(f->Form->Edit1, "1,5");
-        QTest::keyClick(f->Form->Edit1, Qt::Key_Return);
+        QCOMPARE(f->Form->focusWidget(), f->Ui.Edit1);
+        QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("0,007"));
+        QTest::keyClicks(f->Ui.Edit1, "1,5");
+        QTest::keyClick(f->Ui.Edit1, Qt::Key_Return);
         for (int row : {3, 5, 7})
-            QCOMPARE((*f->Form->ValueBuffer)[row], std::int16_t(1536));
-        QCOMPARE((*f->Form->ValueBuffer)[4], std::int16_t(4));
-        QCOMPARE(line(*f->Form, 5), QStringLiteral("5    1,500"));
+            QCOMPARE(f->Form->Document().Values()[row], std::int16_t(1536));
+        QCOMPARE(f->Form->Document().Values()[4], std::int16_t(4));
+        QCOMPARE(line(*f, 5), QStringLiteral("5    1,500"));
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{8});
         QCOMPARE(f->Form->ItemIndex(), 8);
-        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("0,008"));
-        QCOMPARE(f->Form->Edit1->selectedText(), QStringLiteral("0,008"));
-        QVERIFY(!f->Form->Edit1->isModified());
-        QVERIFY(f->Form->Modified);
-        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
+        QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("0,008"));
+        QCOMPARE(f->Ui.Edit1->selectedText(), QStringLiteral("0,008"));
+        QVERIFY(!f->Ui.Edit1->isModified());
+        QVERIFY(f->Form->Document().Modified());
+        QCOMPARE(f->Form->focusWidget(), f->Ui.Edit1);
         // The key went up in the entry field, so the runs still show the click.
         QCOMPARE(f->RunLines(), (std::vector<int>{3, 5, 7}));
     }
@@ -77,6 +77,7 @@ private slots:
         QTest::newRow("up on first line") << 0 << int(Qt::Key_Up) << "" << 0;
         QTest::newRow("up in the middle") << 10 << int(Qt::Key_Up) << "5" << 9;
         QTest::newRow("enter without typing") << 10 << int(Qt::Key_Return) << "" << 11;
+        QTest::newRow("keypad enter") << 10 << int(Qt::Key_Enter) << "5" << 11;
     }
 
     void movesAtTheEnds()
@@ -87,16 +88,16 @@ private slots:
         QFETCH(int, selected);
         auto f = document(1);
         f->ClickLine(row);
-        QTest::keyClicks(f->Form->Edit1, typed);
-        QTest::keyClick(f->Form->Edit1, Qt::Key(key));
+        f->Type(typed);
+        f->Key(Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{selected});
         QCOMPARE(f->Form->ItemIndex(), selected);
         const int shown = typed.isEmpty() || selected != row ? selected : row;
-        QCOMPARE(f->Form->Edit1->text(), QString::number((*f->Form->ValueBuffer)[shown]));
+        QCOMPARE(f->Ui.Edit1->text(), QString::number(f->Form->Document().Values()[shown]));
         if (!typed.isEmpty())
-            QCOMPARE((*f->Form->ValueBuffer)[row], std::int16_t(typed.toInt()));
+            QCOMPARE(f->Form->Document().Values()[row], std::int16_t(typed.toInt()));
         // Without a typed value the list takes the focus for the next key.
-        QCOMPARE(f->Form->focusWidget() == f->Form->ListBox1, typed.isEmpty());
+        QCOMPARE(f->Form->focusWidget() == f->Ui.ListBox1, typed.isEmpty());
     }
 
     void rejectedEntriesChangeNothing_data()
@@ -119,11 +120,11 @@ private slots:
         auto f = document(mode, 100);
         f->ClickLine(3);
         f->ClickLine(4, Qt::LeftButton, Qt::ShiftModifier);
-        const TValueBuffer before = *f->Form->ValueBuffer;
-        QTest::keyClicks(f->Form->Edit1, typed);
-        QTest::keyClick(f->Form->Edit1, Qt::Key_Return);
-        QVERIFY(*f->Form->ValueBuffer == before);
-        QVERIFY(!f->Form->Modified);
+        const TValueBuffer before = f->Form->Document().Values();
+        QTest::keyClicks(f->Ui.Edit1, typed);
+        QTest::keyClick(f->Ui.Edit1, Qt::Key_Return);
+        QVERIFY(f->Form->Document().Values() == before);
+        QVERIFY(!f->Form->Document().Modified());
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{5});
     }
 
@@ -131,10 +132,10 @@ private slots:
     {
         auto f = document(1, 100);
         f->ClickLine(2);
-        QTest::keyClicks(f->Form->Edit1, "00000000001");
-        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("0000000000"));
-        QTest::keyClick(f->Form->Edit1, Qt::Key_Return);
-        QCOMPARE((*f->Form->ValueBuffer)[2], std::int16_t(0));
+        QTest::keyClicks(f->Ui.Edit1, "00000000001");
+        QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("0000000000"));
+        QTest::keyClick(f->Ui.Edit1, Qt::Key_Return);
+        QCOMPARE(f->Form->Document().Values()[2], std::int16_t(0));
     }
 
     void boundsAreAccepted_data()
@@ -152,20 +153,20 @@ private slots:
         QFETCH(int, value);
         auto f = document(1);
         f->ClickLine(6);
-        QTest::keyClicks(f->Form->Edit1, typed);
-        QTest::keyClick(f->Form->Edit1, Qt::Key_Down);
-        QCOMPARE((*f->Form->ValueBuffer)[6], std::int16_t(value));
-        QCOMPARE(line(*f->Form, 6), QStringLiteral("6    ") + QString::number(value));
+        QTest::keyClicks(f->Ui.Edit1, typed);
+        QTest::keyClick(f->Ui.Edit1, Qt::Key_Down);
+        QCOMPARE(f->Form->Document().Values()[6], std::int16_t(value));
+        QCOMPARE(line(*f, 6), QStringLiteral("6    ") + QString::number(value));
     }
 
     void leavingTheFieldCommits()
     {
         auto f = document(1);
         f->ClickLine(6);
-        QTest::keyClicks(f->Form->Edit1, "77");
+        QTest::keyClicks(f->Ui.Edit1, "77");
         f->ClickLine(9);
-        QCOMPARE((*f->Form->ValueBuffer)[6], std::int16_t(77));
-        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("9"));
+        QCOMPARE(f->Form->Document().Values()[6], std::int16_t(77));
+        QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("9"));
     }
 
     void listKeysShowNeighbourValue_data()
@@ -186,13 +187,13 @@ private slots:
         QFETCH(QString, shown);
         auto f = document(1);
         f->ClickLine(row);
-        f->Form->ListBox1->setFocus();
-        QTest::keyClick(f->Form->ListBox1, Qt::Key(key));
-        QCOMPARE(f->Form->Edit1->text(), shown);
-        QCOMPARE(f->Form->focusWidget(), f->Form->ListBox1);
+        f->Ui.ListBox1->setFocus();
+        QTest::keyClick(f->Ui.ListBox1, Qt::Key(key));
+        QCOMPARE(f->Ui.Edit1->text(), shown);
+        QCOMPARE(f->Form->focusWidget(), f->Ui.ListBox1);
         QCOMPARE(f->RunLines(), f->Form->SelectedLines());
-        QTest::keyClick(f->Form->ListBox1, Qt::Key_Return);
-        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
+        QTest::keyClick(f->Ui.ListBox1, Qt::Key_Return);
+        QCOMPARE(f->Form->focusWidget(), f->Ui.Edit1);
     }
 
     void mean_data()
@@ -214,66 +215,104 @@ private slots:
         QFETCH(int, mode);
         QFETCH(QList<int>, values);
         QFETCH(QString, text);
-        auto f = document(mode);
+        QMap<int, int> given;
         for (int i = 0; i < values.size(); ++i)
-            (*f->Form->ValueBuffer)[i] = static_cast<std::int16_t>(values[i]);
+            given[i] = values[i];
+        auto f = document(mode, 0, 1, given);
         f->ClickLine(0);
         f->ClickLine(int(values.size()) - 1, Qt::LeftButton, Qt::ShiftModifier);
-        f->Form->Mittelwert1->trigger();
-        QVERIFY(f->Form->Edit3->isVisible());
-        QCOMPARE(f->Form->Edit3->text(), text);
+        f->Ui.Mittelwert1->trigger();
+        QVERIFY(f->Ui.Edit3->isVisible());
+        QCOMPARE(f->Ui.Edit3->text(), text);
+    }
+
+    // With the mean view on, every action that changes the selection or the
+    // representation shows the new mean at once. Values are 2 * i, line 1
+    // selected at the start (mean 2).
+    void meanFollowsEveryTrigger_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("mean");
+        QTest::newRow("representation changed") << "hex" << "0002";
+        QTest::newRow("key released in the list") << "Shift+Tab Down" << "4";
+        QTest::newRow("Enter in the entry field") << "Return" << "4";
+        QTest::newRow("keypad Enter in the entry field") << "Enter" << "4";
+        QTest::newRow("Up in the entry field") << "Up" << "0";
+        QTest::newRow("Down in the entry field") << "Down" << "4";
+        QTest::newRow("value typed, Enter") << "7 Return" << "4";
+        QTest::newRow("click in the list") << "line 5" << "10";
+        QTest::newRow("press on the diagram") << "diagram 7" << "14";
+    }
+
+    void meanFollowsEveryTrigger()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, mean);
+        auto f = document(1, 0, 2);
+        f->ClickLine(1);
+        f->Ui.Mittelwert1->trigger();
+        QCOMPARE(f->Ui.Edit3->text(), QStringLiteral("2"));
+        if (action == QLatin1String("hex"))
+            f->ClickMode(HexMode);
+        else if (action.startsWith(QLatin1String("line ")))
+            f->ClickLine(action.mid(5).toInt());
+        else if (action.startsWith(QLatin1String("diagram ")))
+            f->ClickDiagram(action.mid(8).toInt());
+        else if (action == QLatin1String("Enter"))
+            f->Key(Qt::Key_Enter, Qt::KeypadModifier);
+        else
+            f->Play(action);
+        QCOMPARE(f->Ui.Edit3->text(), mean);
     }
 
     void meanOfOneAmongAll()
     {
-        auto f = document(0, 0, 0);
-        (*f->Form->ValueBuffer)[1234] = 1;
-        f->Form->Mittelwert1->trigger();
+        auto f = document(0, 0, 0, {{1234, 1}});
+        f->Ui.Mittelwert1->trigger();
         f->ClickLine(0);
         f->ClickLine(2499, Qt::LeftButton, Qt::ShiftModifier);
-        QCOMPARE(f->Form->Edit3->text(), QStringLiteral("3,90625E-7"));
+        QCOMPARE(f->Ui.Edit3->text(), QStringLiteral("3,90625E-7"));
     }
 
     void meanWithoutSelectionKeepsLastValue()
     {
         auto f = document(1, 10);
         f->ClickLine(0);
-        f->Form->Mittelwert1->trigger();
-        QCOMPARE(f->Form->MeanValue, 10.0);
-        f->Form->Mittelwert1->trigger();
+        f->Ui.Mittelwert1->trigger();
+        QCOMPARE(f->Form->MeanValue(), 10.0);
+        f->Ui.Mittelwert1->trigger();
         f->Form->DeselectAll();
-        f->Form->Mittelwert1->trigger();
-        QCOMPARE(f->Form->Edit3->text(), QString());
-        QCOMPARE(f->Form->MeanValue, 10.0);
+        f->Ui.Mittelwert1->trigger();
+        QCOMPARE(f->Ui.Edit3->text(), QString());
+        QCOMPARE(f->Form->MeanValue(), 10.0);
     }
 
     void modeChangeRestoresSyncedSelection()
     {
         auto f = document(1);
-        f->Form->SetTopIndex(40);
+        f->SetTopIndex(40);
         f->ClickLine(50);
         f->ClickLine(52, Qt::LeftButton, Qt::ShiftModifier);
-        QTest::keyClicks(f->Form->Edit1, "1");
-        QTest::keyClick(f->Form->Edit1, Qt::Key_Return);
+        QTest::keyClicks(f->Ui.Edit1, "1");
+        QTest::keyClick(f->Ui.Edit1, Qt::Key_Return);
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{53});
         const int top = f->Form->TopIndex();
         setMode(*f, 2);
         QCOMPARE(f->Form->SelectedLines(), (std::vector<int>{50, 51, 52}));
         QCOMPARE(f->Form->ItemIndex(), 52);
         QCOMPARE(f->Form->TopIndex(), top);
-        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("0001"));
-        QCOMPARE(line(*f->Form, 51), QStringLiteral("51    0001"));
-        QCOMPARE(f->Form->focusWidget(), f->Form->Edit1);
+        QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("0001"));
+        QCOMPARE(line(*f, 51), QStringLiteral("51    0001"));
+        QCOMPARE(f->Form->focusWidget(), f->Ui.Edit1);
     }
 
     void clickOnTheChosenModeChangesNothing()
     {
         auto f = document(1);
         f->ClickLine(30);
-        QTest::keyClicks(f->Form->Edit1, "4");
-        QTest::keyClick(f->Form->Edit1, Qt::Key_Return);
-        QRadioButton* chosen = f->Form->RadioGroup1->findChildren<QRadioButton*>().at(1);
-        QTest::mouseClick(chosen, Qt::LeftButton, {}, QPoint(5, chosen->height() / 2));
+        QTest::keyClicks(f->Ui.Edit1, "4");
+        QTest::keyClick(f->Ui.Edit1, Qt::Key_Return);
+        f->ClickMode(IntegerMode);
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{31});
     }
 
@@ -283,19 +322,15 @@ private slots:
         setMode(*f, 0);
         QVERIFY(f->Form->SelectedLines().empty());
         QCOMPARE(f->Form->ItemIndex(), 0);
-        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("0,005"));
+        QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("0,005"));
     }
 
     void copyListPutsSelectedLines()
     {
-        auto f = document(1, 0, 0);
-        (*f->Form->ValueBuffer)[3] = 7;
-        (*f->Form->ValueBuffer)[5] = -2;
-        setMode(*f, 2);
-        setMode(*f, 1);
+        auto f = document(1, 0, 0, {{3, 7}, {5, -2}});
         f->ClickLine(3);
         f->ClickLine(5, Qt::LeftButton, Qt::ControlModifier);
-        f->Form->AusListekopieren1->trigger();
+        f->Ui.AusListekopieren1->trigger();
         QCOMPARE(f->Windows.Clipboard, QStringLiteral("3    7\r\n5    -2\r\n"));
         QCOMPARE(f->Windows.ClipboardWrites, 1);
     }
@@ -304,7 +339,7 @@ private slots:
     {
         auto f = document(1);
         f->Windows.Clipboard = QStringLiteral("old");
-        f->Form->AusListekopieren1->trigger();
+        f->Ui.AusListekopieren1->trigger();
         QCOMPARE(f->Windows.Clipboard, QStringLiteral("old"));
         QCOMPARE(f->Windows.ClipboardWrites, 0);
     }
@@ -313,11 +348,11 @@ private slots:
     {
         auto f = document(1);
         f->ClickLine(4);
-        QTest::keyClick(f->Form->Edit1, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(f->Ui.Edit1, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("4"));
         QCOMPARE(f->Windows.ClipboardWrites, 0);
-        f->Form->ListBox1->setFocus();
-        QTest::keyClick(f->Form->ListBox1, Qt::Key_C, Qt::ControlModifier);
+        f->Ui.ListBox1->setFocus();
+        QTest::keyClick(f->Ui.ListBox1, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(f->Windows.Clipboard, QStringLiteral("4    4\r\n"));
     }
 
@@ -325,17 +360,17 @@ private slots:
     {
         auto f = document(1);
         f->ClickLine(12);
-        f->Form->Ausschneiden1->trigger();
-        QCOMPARE(f->Form->Edit1->text(), QString());
-        QVERIFY(f->Form->Edit1->isModified());
-        f->Form->Einfgen1->trigger();
-        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("12"));
-        QTest::keyClick(f->Form->Edit1, Qt::Key_Home);
-        f->Form->Lschen1->trigger();
-        QCOMPARE(f->Form->Edit1->text(), QStringLiteral("12"));
-        f->Form->Edit1->selectAll();
-        QTest::keyClick(f->Form->Edit1, Qt::Key_Delete, Qt::ControlModifier);
-        QCOMPARE(f->Form->Edit1->text(), QString());
+        f->Ui.Ausschneiden1->trigger();
+        QCOMPARE(f->Ui.Edit1->text(), QString());
+        QVERIFY(f->Ui.Edit1->isModified());
+        f->Ui.Einfgen1->trigger();
+        QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("12"));
+        QTest::keyClick(f->Ui.Edit1, Qt::Key_Home);
+        f->Ui.Lschen1->trigger();
+        QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("12"));
+        f->Ui.Edit1->selectAll();
+        QTest::keyClick(f->Ui.Edit1, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(f->Ui.Edit1->text(), QString());
     }
 
     void followScrollsDiagram_data()
@@ -351,10 +386,10 @@ private slots:
         QFETCH(int, top);
         QFETCH(int, position);
         auto f = document(1);
-        f->Form->SetTopIndex(top);
-        f->Form->ListBox1->setFocus();
-        QTest::keyClick(f->Form->ListBox1, Qt::Key_Shift);
-        QCOMPARE(f->Form->ScrollBox1->horizontalScrollBar()->value(), position);
+        f->SetTopIndex(top);
+        f->Ui.ListBox1->setFocus();
+        QTest::keyClick(f->Ui.ListBox1, Qt::Key_Shift);
+        QCOMPARE(f->Ui.ScrollBox1->horizontalScrollBar()->value(), position);
     }
 
     // Qt gives a window that is not active no focus events; the enter and
@@ -363,32 +398,32 @@ private slots:
     {
         TScriptedWindowSystem windows;
         TForm1 form(windows);
-        form.Neu1->trigger();
+        const TFormControls ui(form);
+        ui.Neu1->trigger();
         QVERIFY(!form.isActiveWindow());
-        form.ListBox1->selectionModel()->setCurrentIndex(form.ListBox1->model()->index(3, 0),
-                                                        QItemSelectionModel::Select);
+        ui.ListBox1->selectionModel()->setCurrentIndex(ui.ListBox1->model()->index(3, 0), QItemSelectionModel::Select);
         form.ListBox1KeyDown(VirtualKey::Return);
-        QCOMPARE(form.focusWidget(), form.Edit1);
-        QCOMPARE(form.Edit1->text(), QStringLiteral("0,000"));
-        form.Edit1->insert(QStringLiteral("2"));
+        QCOMPARE(form.focusWidget(), ui.Edit1);
+        QCOMPARE(ui.Edit1->text(), QStringLiteral("0,000"));
+        ui.Edit1->insert(QStringLiteral("2"));
         form.Edit1KeyDown(VirtualKey::Up);
-        QCOMPARE((*form.ValueBuffer)[3], std::int16_t(2048));
+        QCOMPARE(form.Document().Value(3), std::int16_t(2048));
         QCOMPARE(form.SelectedLines(), std::vector<int>{2});
         form.Edit1KeyDown(VirtualKey::Down);
-        QCOMPARE(form.focusWidget(), form.ListBox1);
+        QCOMPARE(form.focusWidget(), ui.ListBox1);
         QCOMPARE(form.SelectedLines(), std::vector<int>{3});
     }
 
     void numberViewOffSkipsOnlyTheFocus()
     {
         auto f = document(1);
-        f->Form->Zahlenwerte1->trigger();
+        f->Ui.Zahlenwerte1->trigger();
         setMode(*f, 2);
-        QVERIFY(f->Form->ListBox1->isVisible());
-        QVERIFY(f->Form->Edit1->isHidden());
-        QVERIFY(!f->Form->Zahlenwerte1->isChecked());
-        QVERIFY(f->Form->focusWidget() != f->Form->Edit1);
-        QCOMPARE(f->Form->Diagram->YMax, 64000.0);
+        QVERIFY(f->Ui.ListBox1->isVisible());
+        QVERIFY(f->Ui.Edit1->isHidden());
+        QVERIFY(!f->Ui.Zahlenwerte1->isChecked());
+        QVERIFY(f->Form->focusWidget() != f->Ui.Edit1);
+        QCOMPARE(f->Form->Diagram().YMax, 64000.0);
     }
 };
 

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <QtEndian>
 
 namespace {
@@ -18,10 +20,8 @@ const QStringList ValueFileFilters{QStringLiteral("Sim-Dateien (*.kos)"), QStrin
 
 // The main window with the window-system layer the program itself runs with.
 struct TRealForm {
-    TRealForm()
+    TRealForm() : Form(TFormFixture::GermanForm(Windows)), Ui(*Form)
     {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        Form = std::make_unique<TForm1>(Windows);
         Windows.SetParent(Form.get());
         Form->show();
         Active = QTest::qWaitForWindowActive(Form.get());
@@ -46,20 +46,21 @@ struct TRealForm {
     {
         TModalDriver driver;
         driver.Then(TModalDriver::EnterFileName(path, shown));
-        Run(Form->ffnen1, driver);
+        Run(Ui.ffnen1, driver);
     }
 
     [[nodiscard]] QByteArray BufferBytes() const
     {
         QByteArray bytes(ValueFileSize, '\0');
         for (int i = 0; i < ValueCount; ++i)
-            qToLittleEndian<std::int16_t>((*Form->ValueBuffer)[i], bytes.data() + 2 * i);
+            qToLittleEndian<std::int16_t>(Form->Document().Value(i), bytes.data() + 2 * i);
         return bytes;
     }
 
     TQtWindowSystem Windows;
     QTemporaryDir Dir;
     std::unique_ptr<TForm1> Form;
+    TFormControls Ui;
     bool Active = false;
 };
 
@@ -88,8 +89,8 @@ private slots:
         TShownFileDialog shown;
         f.Open(path, &shown);
         QCOMPARE(shown.Filters, ValueFileFilters);
-        QCOMPARE(f.Form->CurrentFileName, path);
-        QCOMPARE(f.Form->Loaded, exists);
+        QCOMPARE(f.Form->Document().CurrentFileName(), path);
+        QCOMPARE(f.Form->Document().Loaded(), exists);
         QCOMPARE(f.Form->windowTitle(), exists ? QStringLiteral("KORAV-Editor - ") + path : QStringLiteral("KORAV-Editor"));
         if (exists)
             QCOMPARE(f.BufferBytes(), PatternBytes(ValueFileSize));
@@ -102,7 +103,7 @@ private slots:
         {
             TModalDriver first;
             first.Then(TModalDriver::EnterFileName(path, nullptr, 1));
-            f.Run(f.Form->ffnen1, first);
+            f.Run(f.Ui.ffnen1, first);
         }
         TShownFileDialog shown;
         f.Open(path, &shown);
@@ -129,7 +130,7 @@ private slots:
                 return TModalDriver::EnterFileName(target, &again)(dialog);
             })
             .Then(TModalDriver::Press(QStringLiteral("&Ja")));
-        f.Run(f.Form->Speichernunter, driver);
+        f.Run(f.Ui.Speichernunter, driver);
 
         QCOMPARE(first.PresetName, QStringLiteral("a.kos"));
         QCOMPARE(question.Title, QStringLiteral("Bestätigung"));
@@ -162,7 +163,7 @@ private slots:
         TShownMessage shown;
         TModalDriver driver;
         driver.Then(TModalDriver::EnterFileName(path)).Then(TModalDriver::PressKey(Qt::Key_Return, &shown));
-        f.Run(f.Form->ffnen1, driver);
+        f.Run(f.Ui.ffnen1, driver);
         QVERIFY(!QApplication::applicationName().isEmpty());
         QCOMPARE(shown.Title, QApplication::applicationName());
         QCOMPARE(shown.Icon, int(QMessageBox::Critical));
@@ -178,6 +179,8 @@ private slots:
         QTest::newRow("Ja") << "&Ja" << true << true;
         QTest::newRow("Nein") << "&Nein" << false << true;
         QTest::newRow("Abbrechen") << "Abbrechen" << false << false;
+        // "&Ja" is the default button: Enter saves.
+        QTest::newRow("Enter") << "Enter" << true << true;
         QTest::newRow("Escape") << "Escape" << false << false;
         QTest::newRow("close box") << "close box" << false << false;
     }
@@ -190,26 +193,27 @@ private slots:
         TRealForm f;
         const QString path = f.Write(QStringLiteral("a.kos"), PatternBytes(ValueFileSize));
         f.Open(path);
-        (*f.Form->ValueBuffer)[0] = 0x4321;
-        f.Form->Modified = true;
+        QTest::mouseClick(f.Ui.RadioGroup1->findChildren<QRadioButton*>().at(IntegerMode), Qt::LeftButton, {},
+                          QPoint(5, 10));
+        TFormFixture::TypeValue(f.Ui, 0, QStringLiteral("17185"));
         const QByteArray changed = f.BufferBytes();
 
         TShownMessage shown;
         TModalDriver driver;
-        if (answer == QLatin1String("Escape"))
-            driver.Then(TModalDriver::PressKey(Qt::Key_Escape, &shown));
+        if (answer == QLatin1String("Escape") || answer == QLatin1String("Enter"))
+            driver.Then(TModalDriver::PressKey(QKeySequence(answer)[0].key(), &shown));
         else if (answer == QLatin1String("close box"))
             driver.Then(TModalDriver::CloseBox(&shown));
         else
             driver.Then(TModalDriver::Press(answer, &shown));
-        f.Run(f.Form->Beenden1, driver);
+        f.Run(f.Ui.Beenden1, driver);
 
         QCOMPARE(shown.Title, QStringLiteral("Bestätigung"));
         QCOMPARE(shown.Text, QStringLiteral("a.kos wurde geändert. Änderungen speichern?"));
         QCOMPARE(shown.Buttons, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein"), QStringLiteral("Abbrechen")}));
         QCOMPARE(ReadBytes(path), saved ? changed : PatternBytes(ValueFileSize));
         QCOMPARE(f.Form->isVisible(), !closed);
-        QCOMPARE(f.Form->Modified, !saved);
+        QCOMPARE(f.Form->Document().Modified(), !saved);
     }
 
     void copyListFillsClipboard_data()
@@ -227,10 +231,10 @@ private slots:
         TRealForm f;
         f.Open(f.Write(QStringLiteral("a.kos"), PatternBytes(ValueFileSize)));
         QGuiApplication::clipboard()->setText(QStringLiteral("vorher"));
-        QItemSelectionModel* selection = f.Form->ListBox1->selectionModel();
+        QItemSelectionModel* selection = f.Ui.ListBox1->selectionModel();
         for (const int line : lines)
-            selection->select(f.Form->ListBox1->model()->index(line, 0), QItemSelectionModel::Select);
-        f.Form->AusListekopieren1->trigger();
+            selection->select(f.Ui.ListBox1->model()->index(line, 0), QItemSelectionModel::Select);
+        f.Ui.AusListekopieren1->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
     }
 };

@@ -1,4 +1,4 @@
-#include "app/GermanTexts.h"
+#include "winsys/GermanTexts.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "values/ValueFile.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// The document the window shows: its values, the name of its file, whether
+// one is loaded and whether it changed since it was read, made or saved.
+// The views follow its signals instead of being refreshed by each command.
+class TDocument : public QObject {
+    Q_OBJECT
+
+public:
+    // The name of a document that has no file yet.
+    static const QString NewFileName;
+
+    [[nodiscard]] const TValueBuffer& Values() const { return values_; }
+    [[nodiscard]] std::int16_t Value(int index) const { return values_[std::size_t(index)]; }
+    [[nodiscard]] const QString& CurrentFileName() const { return currentFileName_; }
+    [[nodiscard]] bool Loaded() const { return loaded_; }
+    [[nodiscard]] bool Modified() const { return modified_; }
+    [[nodiscard]] bool HasFile() const { return currentFileName_ != NewFileName; }
+
+    // 2500 zeros without a file.
+    void New();
+    // Reads `path`. A file that cannot be read throws and changes nothing,
+    // so a later save cannot land in it. A name of no file changes only the
+    // name: the values present, if any, then stand under it.
+    void Open(const QString& path);
+    // Writes the values into the document's file, or into `path`, which then
+    // becomes its file.
+    void Save();
+    void SaveAs(const QString& path);
+
+    // `values[k]` into index `indices[k]`, or `value` into every index; the
+    // document counts as changed even when no index is given.
+    void SetValues(const std::vector<int>& indices, std::int16_t value);
+    void SetValues(const std::vector<int>& indices, const std::vector<std::int16_t>& values);
+    void SetModified(bool modified);
+
+signals:
+    // A new or opened document is shown afresh.
+    void Presented();
+    void ValuesChanged(const std::vector<int>& indices);
+    // The name or the loaded state changed: the title follows.
+    void NameChanged();
+    void ModifiedChanged(bool modified);
+
+private:
+    void setName(const QString& name);
+
+    TValueBuffer values_{};
+    QString currentFileName_;
+    bool loaded_ = false;
+    bool modified_ = false;
+};
