@@ -15,7 +15,7 @@
 
 namespace {
 
-bool isProgramFocusChange(const QEvent* event)
+bool IsProgramFocusChange(const QEvent* event)
 {
     // Opening a menu, by mouse or keyboard, or switching windows is not a
     // move to another control: a typed value keeps waiting.
@@ -39,9 +39,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::KeyPress) {
         const int key = VirtualKeyCode(*static_cast<QKeyEvent*>(event));
         Guard([this, key] { Edit1KeyDown(key); });
-    } else if (type == QEvent::FocusIn && isProgramFocusChange(event)) {
+    } else if (type == QEvent::FocusIn && IsProgramFocusChange(event)) {
         Guard([this] { Edit1Enter(); });
-    } else if (type == QEvent::FocusOut && isProgramFocusChange(event)) {
+    } else if (type == QEvent::FocusOut && IsProgramFocusChange(event)) {
         GuardFocusChange([this] { Edit1Exit(); });
     }
     return QMainWindow::eventFilter(watched, event);

@@ -16,7 +16,7 @@
 namespace {
 
 // Values that differ from file to file, so that no two rows come out alike.
-TValueBuffer recordingValues(int seed)
+TValueBuffer RecordingValues(int seed)
 {
     TValueBuffer values{};
     for (int i = 0; i < ValueCount; ++i)
@@ -24,7 +24,7 @@ TValueBuffer recordingValues(int seed)
     return values;
 }
 
-TExportState fullColumnTable(const QString& folder)
+TExportState FullColumnTable(const QString& folder)
 {
     TExportState state;
     state.ColumnCount = MaxColumnCount;
@@ -44,11 +44,11 @@ TRecordings WriteRecordings(const QString& folder, int count)
     TRecordings recordings;
     for (int file = 1; file <= count; ++file) {
         const QString base = QDir(folder).filePath(QStringLiteral("aufnahme%1.kos").arg(file));
-        SaveValueFile(base, recordingValues(file * 100));
+        SaveValueFile(base, RecordingValues(file * 100));
         recordings.BaseFiles << base;
         for (int n = 1; n <= TSolarEvaluation::SiblingCount; ++n) {
             recordings.Siblings << SiblingFileName(base, n);
-            SaveValueFile(recordings.Siblings.back(), recordingValues(file * 100 + n));
+            SaveValueFile(recordings.Siblings.back(), RecordingValues(file * 100 + n));
         }
     }
     return recordings;
@@ -56,7 +56,7 @@ TRecordings WriteRecordings(const QString& folder, int count)
 
 TTiming MeasureColumnFileWrite(const QString& folder, int runs)
 {
-    const TExportState state = fullColumnTable(folder);
+    const TExportState state = FullColumnTable(folder);
     const TTiming timing = Measure(runs, [&state] { WriteColumnFile(state); });
     Expect(QFileInfo(state.ExportFileName).size() > ColumnRowCount * MaxColumnCount * 10, "the column file is written");
     return timing;

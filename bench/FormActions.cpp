@@ -29,7 +29,7 @@ constexpr int DragY = 60;
 
 // Measure for an action that must repaint the diagram every time: a run that
 // painted nothing would make its time look better than a user's.
-TTiming measurePainting(TBenchForm& bench, int runs, const std::function<void()>& action,
+TTiming MeasurePainting(TBenchForm& bench, int runs, const std::function<void()>& action,
                         const std::function<void()>& prepare = {})
 {
     TPaintWatcher diagramPaints(bench.Ui.PaintBox1);
@@ -38,14 +38,14 @@ TTiming measurePainting(TBenchForm& bench, int runs, const std::function<void()>
     return timing;
 }
 
-void sendMouse(QWidget* widget, QEvent::Type type, int x, Qt::MouseButton button, Qt::MouseButtons buttons)
+void SendMouse(QWidget* widget, QEvent::Type type, int x, Qt::MouseButton button, Qt::MouseButtons buttons)
 {
     const QPointF at(x, DragY);
     QMouseEvent event(type, at, widget->mapToGlobal(at), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
 
-bool columnShows(const QImage& image, int x, QColor color)
+bool ColumnShows(const QImage& image, int x, QColor color)
 {
     for (int y = 0; y < image.height(); ++y)
         if (image.pixelColor(x, y) == color)
@@ -54,7 +54,7 @@ bool columnShows(const QImage& image, int x, QColor color)
 }
 
 // Measures `paint` filling an image of the whole diagram surface.
-TTiming measureIntoImage(TBenchForm& bench, int runs, const std::function<void(QImage&)>& paint)
+TTiming MeasureIntoImage(TBenchForm& bench, int runs, const std::function<void(QImage&)>& paint)
 {
     const TForm1& form = *bench.Form;
     QImage image(bench.Ui.PaintBox1->size(), QImage::Format_RGB32);
@@ -62,7 +62,7 @@ TTiming measureIntoImage(TBenchForm& bench, int runs, const std::function<void(Q
     // whole surface, so the first touch of its memory is not the editor's cost.
     image.fill(Qt::black);
     const TTiming timing = Measure(runs, [&paint, &image] { paint(image); });
-    Expect(columnShows(image, form.Diagram().ColumnOf(ValueCount / 2), ToQColor(form.CurveColor())),
+    Expect(ColumnShows(image, form.Diagram().ColumnOf(ValueCount / 2), ToQColor(form.CurveColor())),
            "the curve is painted");
     return timing;
 }
@@ -72,7 +72,7 @@ TTiming measureIntoImage(TBenchForm& bench, int runs, const std::function<void(Q
 TTiming MeasureOpen(TBenchForm& bench, int runs)
 {
     const QString path = bench.WriteValueFile(QStringLiteral("offen.kos"), -1250, 7);
-    const TTiming timing = measurePainting(bench, runs, [&bench, &path] { bench.Open(path); });
+    const TTiming timing = MeasurePainting(bench, runs, [&bench, &path] { bench.Open(path); });
     Expect(bench.Form->Document().Loaded() && bench.Ui.ListBox1->model()->rowCount() == ValueCount, "the file is open");
     return timing;
 }
@@ -81,7 +81,7 @@ TTiming MeasureModeChange(TBenchForm& bench, int runs)
 {
     bench.SelectAllLines();
     Expect(bench.Form->SelectedLines().size() == ValueCount, "all lines selected");
-    const TTiming timing = measurePainting(
+    const TTiming timing = MeasurePainting(
         bench, runs, [&bench] { bench.ClickMode((bench.Form->NumberMode() + 1) % ModeCount); });
     Expect(bench.Form->SelectedLines().size() == ValueCount, "the selection survives the mode changes");
     return timing;
@@ -100,7 +100,7 @@ TTiming MeasureCommit(TBenchForm& bench, int runs)
         QTest::keyClick(bench.Ui.Edit1, Qt::Key_Return);
         bench.Settle();
     };
-    const TTiming timing = measurePainting(bench, runs, pressEnter, typeValue);
+    const TTiming timing = MeasurePainting(bench, runs, pressEnter, typeValue);
     const TValueBuffer& values = form.Document().Values();
     Expect(form.Document().Modified() && values.front() == values.back() && values.front() != 0, "the value went into every line");
     return timing;
@@ -112,14 +112,14 @@ TTiming MeasureDragMove(TBenchForm& bench, int runs)
     bench.Ui.ScrollBox1->horizontalScrollBar()->setValue(0);
     int x = bench.Form->Diagram().ColumnOf(DragStartIndex);
     Expect(x + DragStepX * runs < bench.Ui.ScrollBox1->viewport()->width(), "the drag stays in view");
-    sendMouse(diagram, QEvent::MouseButtonPress, x, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(diagram, QEvent::MouseButtonPress, x, Qt::LeftButton, Qt::LeftButton);
     bench.Settle();
-    const TTiming timing = measurePainting(bench, runs, [&bench, diagram, &x] {
+    const TTiming timing = MeasurePainting(bench, runs, [&bench, diagram, &x] {
         x += DragStepX;
-        sendMouse(diagram, QEvent::MouseMove, x, Qt::NoButton, Qt::LeftButton);
+        SendMouse(diagram, QEvent::MouseMove, x, Qt::NoButton, Qt::LeftButton);
         bench.Settle();
     });
-    sendMouse(diagram, QEvent::MouseButtonRelease, x, Qt::LeftButton, Qt::NoButton);
+    SendMouse(diagram, QEvent::MouseButtonRelease, x, Qt::LeftButton, Qt::NoButton);
     bench.Settle();
     Expect(bench.Form->SelectedLines().size() > 1, "the drag selected lines");
     return timing;
@@ -128,7 +128,7 @@ TTiming MeasureDragMove(TBenchForm& bench, int runs)
 TTiming MeasureFullRepaint(TBenchForm& bench, int runs)
 {
     const TPaintBox& diagram = *bench.Ui.PaintBox1;
-    return measureIntoImage(bench, runs, [&diagram](QImage& image) {
+    return MeasureIntoImage(bench, runs, [&diagram](QImage& image) {
         QPainter painter(&image);
         TCanvas canvas(painter, TRect::FromQRect(image.rect()));
         diagram.OnPaint(canvas);
@@ -138,5 +138,5 @@ TTiming MeasureFullRepaint(TBenchForm& bench, int runs)
 TTiming MeasureWidgetRender(TBenchForm& bench, int runs)
 {
     QWidget* diagram = bench.Ui.PaintBox1;
-    return measureIntoImage(bench, runs, [diagram](QImage& image) { diagram->render(&image); });
+    return MeasureIntoImage(bench, runs, [diagram](QImage& image) { diagram->render(&image); });
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-QString processorModel()
+QString ProcessorModel()
 {
     QFile cpuinfo(QStringLiteral("/proc/cpuinfo"));
     if (!cpuinfo.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -25,7 +25,7 @@ QString processorModel()
 QString MachineDescription()
 {
     return QStringLiteral("Date: %1 · Machine: %2, %3 cores · Qt %4, platform %5")
-        .arg(QDate::currentDate().toString(Qt::ISODate), processorModel())
+        .arg(QDate::currentDate().toString(Qt::ISODate), ProcessorModel())
         .arg(std::thread::hardware_concurrency())
         .arg(QString::fromLatin1(qVersion()), QGuiApplication::platformName());
 }

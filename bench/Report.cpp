@@ -6,17 +6,17 @@
 
 namespace {
 
-QString milliseconds(double value)
+QString Milliseconds(double value)
 {
     return QString::number(value, 'f', 2) + QStringLiteral(" ms");
 }
 
-QString verdict(bool met)
+QString Verdict(bool met)
 {
     return met ? QStringLiteral("yes") : QStringLiteral("**no**");
 }
 
-void printLine(QTextStream& out, const QStringList& cells)
+void PrintLine(QTextStream& out, const QStringList& cells)
 {
     out << "| " << cells.join(QStringLiteral(" | ")) << " |\n";
 }
@@ -27,18 +27,18 @@ TRow TimedRow(const QString& action, const TTiming& timing, double targetMs)
 {
     return {action,
             QString::number(timing.Runs()),
-            milliseconds(timing.Median()),
-            milliseconds(timing.Max()),
+            Milliseconds(timing.Median()),
+            Milliseconds(timing.Max()),
             QStringLiteral("< %1 ms").arg(targetMs),
-            verdict(timing.Max() < targetMs)};
+            Verdict(timing.Max() < targetMs)};
 }
 
 TRow ReferenceRow(const QString& action, const TTiming& timing)
 {
     return {action,
             QString::number(timing.Runs()),
-            milliseconds(timing.Median()),
-            milliseconds(timing.Max()),
+            Milliseconds(timing.Median()),
+            Milliseconds(timing.Max()),
             QStringLiteral("reference"),
             QStringLiteral("–")};
 }
@@ -50,18 +50,18 @@ TRow MemoryRow(double megabytes, double targetMegabytes)
             QString::number(megabytes, 'f', 1) + QStringLiteral(" MB"),
             QStringLiteral("–"),
             QStringLiteral("< %1 MB").arg(targetMegabytes),
-            verdict(megabytes < targetMegabytes)};
+            Verdict(megabytes < targetMegabytes)};
 }
 
 void PrintReport(QTextStream& out, const std::vector<TRow>& rows, const QStringList& notes)
 {
     out << "## Benchmark\n\n" << MachineDescription() << "\n\n";
-    printLine(out, {QStringLiteral("action"), QStringLiteral("runs"), QStringLiteral("median"),
+    PrintLine(out, {QStringLiteral("action"), QStringLiteral("runs"), QStringLiteral("median"),
                     QStringLiteral("max"), QStringLiteral("target"), QStringLiteral("met")});
-    printLine(out, {QStringLiteral("---"), QStringLiteral("---:"), QStringLiteral("---:"), QStringLiteral("---:"),
+    PrintLine(out, {QStringLiteral("---"), QStringLiteral("---:"), QStringLiteral("---:"), QStringLiteral("---:"),
                     QStringLiteral("---"), QStringLiteral("---")});
     for (const TRow& row : rows)
-        printLine(out, {row.Action, row.Runs, row.Median, row.Max, row.Target, row.Met});
+        PrintLine(out, {row.Action, row.Runs, row.Median, row.Max, row.Target, row.Met});
     out << "\n";
     for (const QString& note : notes)
         out << "- " << note << "\n";

@@ -17,7 +17,7 @@ namespace {
 constexpr int StartupTimeoutMs = 10000;
 const QByteArray ShownLine = QByteArrayLiteral("shown\n");
 
-void startUntilShown(QProcess& child)
+void StartUntilShown(QProcess& child)
 {
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(), {StartupChildArgument});
@@ -27,7 +27,7 @@ void startUntilShown(QProcess& child)
     Expect(output.contains(ShownLine), "the start-up child shows its window");
 }
 
-void finish(QProcess& child)
+void Finish(QProcess& child)
 {
     Expect(child.waitForFinished(StartupTimeoutMs) && child.exitCode() == 0, "the start-up child ends cleanly");
 }
@@ -56,10 +56,10 @@ TTiming MeasureStartup(int runs)
     std::unique_ptr<QProcess> child;
     const auto finishPrevious = [&child] {
         if (child)
-            finish(*child);
+            Finish(*child);
         child = std::make_unique<QProcess>();
     };
-    const TTiming timing = Measure(runs, [&child] { startUntilShown(*child); }, finishPrevious);
-    finish(*child);
+    const TTiming timing = Measure(runs, [&child] { StartUntilShown(*child); }, finishPrevious);
+    Finish(*child);
     return timing;
 }

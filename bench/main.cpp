@@ -34,19 +34,19 @@ struct TReport {
     QStringList Notes;
 };
 
-QString ratio(double part, double whole)
+QString Ratio(double part, double whole)
 {
     return QString::number(part / whole, 'f', 2);
 }
 
-QString percent(double part, double whole)
+QString Percent(double part, double whole)
 {
     return QString::number(100.0 * part / whole, 'f', 0) + QStringLiteral(" %");
 }
 
 // The mean view is on throughout: every selection then also computes and
 // draws the mean, the dearer case.
-void measureEditing(TBenchForm& bench, TReport& report)
+void MeasureEditing(TBenchForm& bench, TReport& report)
 {
     report.Rows.push_back(TimedRow(QStringLiteral("open a file (list filled, diagram painted)"),
                                    MeasureOpen(bench, ActionRuns), ActionTargetMs));
@@ -58,7 +58,7 @@ void measureEditing(TBenchForm& bench, TReport& report)
                                    MeasureCommit(bench, ActionRuns), ActionTargetMs));
 }
 
-void measureFiles(TBenchForm& bench, TReport& report)
+void MeasureFiles(TBenchForm& bench, TReport& report)
 {
     report.Rows.push_back(TimedRow(QStringLiteral("column file write (8 × 1200)"),
                                    MeasureColumnFileWrite(bench.Dir.path(), ActionRuns), ActionTargetMs));
@@ -71,10 +71,10 @@ void measureFiles(TBenchForm& bench, TReport& report)
     report.Rows.push_back(ReferenceRow(QStringLiteral("plain read of the same %1 files")
                                            .arg(recordings.Siblings.size()), plainRead));
     report.Notes << QStringLiteral("The evaluation takes %1 times a plain read of its siblings (medians).")
-                        .arg(ratio(evaluation.Median(), plainRead.Median()));
+                        .arg(Ratio(evaluation.Median(), plainRead.Median()));
 }
 
-TTiming measureRepaint(TBenchForm& bench, TReport& report, int runs, const QString& zoom)
+TTiming MeasureRepaint(TBenchForm& bench, TReport& report, int runs, const QString& zoom)
 {
     const TTiming timing = MeasureFullRepaint(bench, runs);
     report.Rows.push_back(TimedRow(QStringLiteral("full repaint 2600 × %1 px (%2)")
@@ -82,39 +82,39 @@ TTiming measureRepaint(TBenchForm& bench, TReport& report, int runs, const QStri
     return timing;
 }
 
-void measureDiagram(TBenchForm& bench, TReport& report)
+void MeasureDiagram(TBenchForm& bench, TReport& report)
 {
     bench.ZoomUntilSteady(bench.Ui.SpeedButton2);
-    const TTiming smallest = measureRepaint(bench, report, ActionRuns, QStringLiteral("smallest zoom"));
+    const TTiming smallest = MeasureRepaint(bench, report, ActionRuns, QStringLiteral("smallest zoom"));
     const TTiming drag = MeasureDragMove(bench, DragMoves);
     report.Rows.push_back(TimedRow(QStringLiteral("drag move on the diagram"), drag, ActionTargetMs));
     bench.ZoomUntilSteady(bench.Ui.SpeedButton1);
     // The images of the whole surface at the largest zoom are the benchmark's
     // own (the editor paints only what is in view), so the peak is read first.
     const double peak = PeakMemoryMegabytes();
-    const TTiming largest = measureRepaint(bench, report, SlowRuns, QStringLiteral("largest zoom"));
+    const TTiming largest = MeasureRepaint(bench, report, SlowRuns, QStringLiteral("largest zoom"));
     report.Rows.push_back(ReferenceRow(QStringLiteral("the same through QWidget::render"),
                                        MeasureWidgetRender(bench, SlowRuns)));
     report.Rows.push_back(MemoryRow(peak, MemoryTargetMegabytes));
     report.Notes << QStringLiteral("A drag move, its event and the paint of the region it changes, costs %1 of a "
                                    "full repaint at the smallest zoom and %2 at the largest (medians).")
-                        .arg(percent(drag.Median(), smallest.Median()), percent(drag.Median(), largest.Median()))
+                        .arg(Percent(drag.Median(), smallest.Median()), Percent(drag.Median(), largest.Median()))
                  << QStringLiteral("A full repaint runs the diagram's paint handler over the whole surface; "
                                    "QWidget::render adds Qt's own pass over every pixel of it.")
                  << QStringLiteral("Peak memory is read before the benchmark allocates its images of the whole "
                                    "surface at the largest zoom.");
 }
 
-int runBenchmarks()
+int RunBenchmarks()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     TReport report;
     report.Rows.push_back(TimedRow(QStringLiteral("start-up to the shown window"), MeasureStartup(StartupRuns),
                                    StartupTargetMs));
     TBenchForm bench;
-    measureEditing(bench, report);
-    measureFiles(bench, report);
-    measureDiagram(bench, report);
+    MeasureEditing(bench, report);
+    MeasureFiles(bench, report);
+    MeasureDiagram(bench, report);
     report.Notes << QStringLiteral("The time of an action on the window includes the paints it causes; \"met\" means even the "
                                    "slowest run stayed under the target.");
     QTextStream out(stdout);
@@ -130,7 +130,7 @@ int main(int argc, char* argv[])
     if (QCoreApplication::arguments().contains(StartupChildArgument))
         return ShowWindowOnce();
     try {
-        return runBenchmarks();
+        return RunBenchmarks();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "korav-bench: %s\n", error.what());
         return 1;

@@ -10,7 +10,7 @@ namespace {
 constexpr int MaxRangeSpan = 1199;
 constexpr int HighestFirst = 2500;
 
-void setUpSpinEdit(TSpinEdit* spinEdit, int maxValue, int value)
+void SetUpSpinEdit(TSpinEdit* spinEdit, int maxValue, int value)
 {
     spinEdit->SetMinValue(0);
     spinEdit->SetMaxValue(maxValue);
@@ -26,13 +26,13 @@ TBereichDlg::TBereichDlg(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Bereichsauswahl"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(303, 151);
-    createLabels();
-    createSpinEdits();
-    createButtons();
-    setUpTabOrder();
+    CreateLabels();
+    CreateSpinEdits();
+    CreateButtons();
+    SetUpTabOrder();
 }
 
-void TBereichDlg::createLabels()
+void TBereichDlg::CreateLabels()
 {
     Label1->setText(QStringLiteral("Wählen Sie einen Bereich von maximal 1200 Werten aus, die in der Grafikdatei "
                                    "gespeichert werden sollen!"));
@@ -51,19 +51,19 @@ void TBereichDlg::createLabels()
 
 // The handlers are connected after the initial values, so that creating the
 // dialog leaves the bounds as laid out.
-void TBereichDlg::createSpinEdits()
+void TBereichDlg::CreateSpinEdits()
 {
     SpinEdit1->setGeometry(16, 64, 81, 22);
-    setUpSpinEdit(SpinEdit1, HighestFirst, 0);
+    SetUpSpinEdit(SpinEdit1, HighestFirst, 0);
     SpinEdit2->setGeometry(200, 64, 81, 22);
-    setUpSpinEdit(SpinEdit2, MaxRangeSpan, MaxRangeSpan);
+    SetUpSpinEdit(SpinEdit2, MaxRangeSpan, MaxRangeSpan);
     connect(SpinEdit1, &TSpinEdit::Changed, this, &TBereichDlg::SpinEdit1Change);
     connect(SpinEdit2, &TSpinEdit::Changed, this, &TBereichDlg::SpinEdit2Change);
 }
 
 // A click on OK or "Abbrechen" closes the dialog; taking the focus with it
 // would count as leaving the field and clamp the value the user typed.
-void TBereichDlg::createButtons()
+void TBereichDlg::CreateButtons()
 {
     OKBtn->setFocusPolicy(Qt::TabFocus);
     CancelBtn->setFocusPolicy(Qt::TabFocus);
@@ -76,7 +76,7 @@ void TBereichDlg::createButtons()
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TBereichDlg::setUpTabOrder()
+void TBereichDlg::SetUpTabOrder()
 {
     QWidget::setTabOrder(OKBtn, CancelBtn);
     QWidget::setTabOrder(CancelBtn, SpinEdit1);

@@ -33,10 +33,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void createLabels();
-    void createSpinEdits();
-    void createButtons();
-    void setUpTabOrder();
+    void CreateLabels();
+    void CreateSpinEdits();
+    void CreateButtons();
+    void SetUpTabOrder();
 
     // Each keeps the other field within 1200 values of its own.
     void SpinEdit1Change();

@@ -6,7 +6,7 @@
 
 namespace {
 
-bool isLeft(const QMouseEvent* event)
+bool IsLeftButton(const QMouseEvent* event)
 {
     return event->button() == Qt::LeftButton;
 }
@@ -41,7 +41,7 @@ void TListBox::keyReleaseEvent(QKeyEvent* event)
 
 void TListBox::mousePressEvent(QMouseEvent* event)
 {
-    if (!isLeft(event))
+    if (!IsLeftButton(event))
         return;
     setFocus(Qt::MouseFocusReason);
     QListView::mousePressEvent(event);
@@ -49,7 +49,7 @@ void TListBox::mousePressEvent(QMouseEvent* event)
 
 void TListBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (isLeft(event))
+    if (IsLeftButton(event))
         QListView::mouseDoubleClickEvent(event);
 }
 
@@ -62,7 +62,7 @@ void TListBox::mouseMoveEvent(QMouseEvent* event)
 
 void TListBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (isLeft(event))
+    if (IsLeftButton(event))
         QListView::mouseReleaseEvent(event);
     if (OnMouseUp)
         OnMouseUp();

@@ -26,7 +26,7 @@ int TSpinEdit::Value() const
 
 void TSpinEdit::SetValue(int value)
 {
-    SetText(QString::number(clamped(value)));
+    SetText(QString::number(Clamped(value)));
 }
 
 QString TSpinEdit::Text() const
@@ -43,7 +43,7 @@ void TSpinEdit::stepBy(int steps)
 {
     if (steps == 0)
         return;
-    const std::int64_t stepped = clamped(std::int64_t{Value()} + (steps > 0 ? 1 : -1));
+    const std::int64_t stepped = Clamped(std::int64_t{Value()} + (steps > 0 ? 1 : -1));
     SetValue(static_cast<int>(std::clamp<std::int64_t>(stepped, std::numeric_limits<int>::min(),
                                                        std::numeric_limits<int>::max())));
 }
@@ -56,7 +56,7 @@ QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const
 
 void TSpinEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (isRefused(event->text())) {
+    if (IsRefused(event->text())) {
         QApplication::beep();
         event->accept();
         return;
@@ -67,7 +67,7 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event)
 void TSpinEdit::focusOutEvent(QFocusEvent* event)
 {
     const int value = Value();
-    if (isLeaving(event->reason()) && clamped(value) != value)
+    if (IsLeaving(event->reason()) && Clamped(value) != value)
         SetValue(value);
     QAbstractSpinBox::focusOutEvent(event);
 }
@@ -75,13 +75,13 @@ void TSpinEdit::focusOutEvent(QFocusEvent* event)
 // A window losing the activation (its dialog closing included), a popup or
 // the menu bar take the focus only for a while: the user has not left the
 // field, and what was typed must stay as typed.
-bool TSpinEdit::isLeaving(Qt::FocusReason reason)
+bool TSpinEdit::IsLeaving(Qt::FocusReason reason)
 {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
            && reason != Qt::MenuBarFocusReason;
 }
 
-std::int64_t TSpinEdit::clamped(std::int64_t value) const
+std::int64_t TSpinEdit::Clamped(std::int64_t value) const
 {
     if (minValue_ == maxValue_)
         return value;
@@ -96,7 +96,7 @@ std::int64_t TSpinEdit::clamped(std::int64_t value) const
 
 // Control characters (Backspace, Delete, Enter, the Ctrl shortcuts) pass;
 // printable text must be digits, signs or the decimal separator.
-bool TSpinEdit::isRefused(const QString& typed)
+bool TSpinEdit::IsRefused(const QString& typed)
 {
     const QString decimalPoint = QLocale().decimalPoint();
     return std::any_of(typed.begin(), typed.end(), [&decimalPoint](QChar c) {

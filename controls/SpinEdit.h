@@ -39,9 +39,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    [[nodiscard]] std::int64_t clamped(std::int64_t value) const;
-    [[nodiscard]] static bool isRefused(const QString& typed);
-    [[nodiscard]] static bool isLeaving(Qt::FocusReason reason);
+    [[nodiscard]] std::int64_t Clamped(std::int64_t value) const;
+    [[nodiscard]] static bool IsRefused(const QString& typed);
+    [[nodiscard]] static bool IsLeaving(Qt::FocusReason reason);
 
     int minValue_ = 0;
     int maxValue_ = 0;

@@ -6,7 +6,7 @@ void TDocument::New()
 {
     values_.fill(0);
     loaded_ = true;
-    setName(NewFileName);
+    SetName(NewFileName);
     SetModified(false);
     emit Presented();
 }
@@ -20,7 +20,7 @@ void TDocument::Open(const QString& path)
         values_ = read;
         loaded_ = true;
     }
-    setName(path);
+    SetName(path);
     if (!loaded_)
         return;
     SetModified(false);
@@ -37,7 +37,7 @@ void TDocument::SaveAs(const QString& path)
 {
     SaveValueFile(path, values_);
     SetModified(false);
-    setName(path);
+    SetName(path);
 }
 
 void TDocument::SetValues(const std::vector<int>& indices, std::int16_t value)
@@ -61,7 +61,7 @@ void TDocument::SetModified(bool modified)
     emit ModifiedChanged(modified);
 }
 
-void TDocument::setName(const QString& name)
+void TDocument::SetName(const QString& name)
 {
     currentFileName_ = name;
     emit NameChanged();

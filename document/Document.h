@@ -51,7 +51,7 @@ signals:
     void ModifiedChanged(bool modified);
 
 private:
-    void setName(const QString& name);
+    void SetName(const QString& name);
 
     TValueBuffer values_{};
     QString currentFileName_;

@@ -16,7 +16,7 @@ constexpr std::int64_t DecimalScale = 100000;
 constexpr std::int64_t FixedPointOne = 1024;
 constexpr char LineEnd[] = "\r\n";
 
-QByteArray headerLine(const TExportState& state)
+QByteArray HeaderLine(const TExportState& state)
 {
     QByteArray line;
     for (int c = 0; c < state.ColumnCount; ++c)
@@ -24,7 +24,7 @@ QByteArray headerLine(const TExportState& state)
     return line + LineEnd;
 }
 
-QByteArray dataLine(const TExportState& state, int row)
+QByteArray DataLine(const TExportState& state, int row)
 {
     QByteArray line;
     for (int c = 1; c <= state.ColumnCount; ++c)
@@ -32,11 +32,11 @@ QByteArray dataLine(const TExportState& state, int row)
     return line + LineEnd;
 }
 
-QByteArray columnFileBytes(const TExportState& state)
+QByteArray ColumnFileBytes(const TExportState& state)
 {
-    QByteArray bytes = headerLine(state);
+    QByteArray bytes = HeaderLine(state);
     for (int row = 1; row <= ColumnRowCount; ++row)
-        bytes += dataLine(state, row);
+        bytes += DataLine(state, row);
     return bytes;
 }
 
@@ -47,7 +47,7 @@ QByteArray columnFileBytes(const TExportState& state)
     ThrowIoError(errno != 0 ? errno : fallback, path);
 }
 
-void writeReplacing(const QString& path, const QByteArray& bytes)
+void WriteReplacing(const QString& path, const QByteArray& bytes)
 {
     if (!IsUsableFileName(path))
         throw EInOutError(IoCode::InvalidName);
@@ -84,5 +84,5 @@ QByteArray FormatColumnCell(std::int32_t cell)
 
 void WriteColumnFile(const TExportState& state)
 {
-    writeReplacing(state.ExportFileName, columnFileBytes(state));
+    WriteReplacing(state.ExportFileName, ColumnFileBytes(state));
 }

@@ -5,12 +5,12 @@
 
 std::int32_t TColumnTable::Cell(int row, int column) const
 {
-    return cells_[index(row, column)];
+    return cells_[Index(row, column)];
 }
 
 void TColumnTable::SetCell(int row, int column, std::int32_t value)
 {
-    cells_[index(row, column)] = value;
+    cells_[Index(row, column)] = value;
 }
 
 void TColumnTable::Clear()
@@ -20,7 +20,7 @@ void TColumnTable::Clear()
 
 // The producers keep within the table; a cell outside it is a programming
 // error that must not overwrite memory.
-std::size_t TColumnTable::index(int row, int column)
+std::size_t TColumnTable::Index(int row, int column)
 {
     if (row < 1 || row > ColumnRowCount || column < 1 || column > MaxColumnCount)
         throw std::out_of_range("column table cell out of range");

@@ -20,7 +20,7 @@ public:
     void Clear();
 
 private:
-    [[nodiscard]] static std::size_t index(int row, int column);
+    [[nodiscard]] static std::size_t Index(int row, int column);
 
     std::vector<std::int32_t> cells_ = std::vector<std::int32_t>(ColumnRowCount * MaxColumnCount);
 };

@@ -9,7 +9,7 @@ namespace {
 
 const QString ImageFileFilter = QStringLiteral("Bild-Dateien (*.b*)|*.b*|Alle Dateien (*.*)|*.*");
 
-[[nodiscard]] std::optional<QString> chooseTarget(const TExportContext& context)
+[[nodiscard]] std::optional<QString> ChooseTarget(const TExportContext& context)
 {
     context.Dialog.Filter = ImageFileFilter;
     context.Dialog.FileName.clear();
@@ -49,7 +49,7 @@ void RunRangeExport(const TExportContext& context, TRangeDialog& rangeDialog, co
     if (!rangeDialog.Execute())
         return;
     FillRangeExport(context.State, values, rangeDialog.First(), rangeDialog.Last());
-    const std::optional<QString> path = chooseTarget(context);
+    const std::optional<QString> path = ChooseTarget(context);
     if (!path)
         return;
     context.State.ExportFileName = *path;

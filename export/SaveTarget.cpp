@@ -4,7 +4,7 @@
 
 namespace {
 
-[[nodiscard]] bool mayWrite(TWindowSystem& windows, const QString& path)
+[[nodiscard]] bool MayWrite(TWindowSystem& windows, const QString& path)
 {
     if (!QFileInfo::exists(path))
         return true;
@@ -18,7 +18,7 @@ std::optional<QString> ChooseSaveTarget(TWindowSystem& windows, TFileDialog& dia
 {
     for (;;) {
         std::optional<QString> path = windows.ExecuteSave(dialog);
-        if (!path || mayWrite(windows, *path))
+        if (!path || MayWrite(windows, *path))
             return path;
     }
 }

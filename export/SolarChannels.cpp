@@ -12,7 +12,7 @@ constexpr std::uint64_t CellScale = 1000;
 constexpr int MantissaBits = 53;
 
 // value * 2^-shift rounded to the nearest integer, an exact half to even.
-std::uint64_t shiftRoundedHalfEven(std::uint64_t value, int shift)
+std::uint64_t ShiftRoundedHalfEven(std::uint64_t value, int shift)
 {
     Q_ASSERT(shift > 0);
     if (shift >= 64)
@@ -41,6 +41,6 @@ std::int32_t ChannelCell(std::int32_t sum)
     // below 2^63, so the product is exact in 64-bit integers.
     const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, MantissaBits));
     const auto magnitude = static_cast<std::int32_t>(
-        shiftRoundedHalfEven(mantissa * CellScale, MantissaBits - exponent));
+        ShiftRoundedHalfEven(mantissa * CellScale, MantissaBits - exponent));
     return sum < 0 ? -magnitude : magnitude;
 }

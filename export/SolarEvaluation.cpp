@@ -13,7 +13,7 @@ const QString ValueFileDefaultExt = QStringLiteral("*.k*");
 
 // A file that does not exist leaves the values as they are, which is what a
 // missing sibling or a typed name of no file should do here.
-void loadIfPresent(const QString& name, TValueBuffer& values)
+void LoadIfPresent(const QString& name, TValueBuffer& values)
 {
     static_cast<void>(LoadValueFile(name, values));
 }
@@ -32,8 +32,8 @@ void TSolarEvaluation::Evaluate(const TChannelTable& channels, const QString& co
     workingValues_ = documentValues;
     rowOffset_ = 0;
     for (int pass = 0; pass < count; ++pass) {
-        chooseBaseFile(openContext);
-        runPass(channels, openContext.State.ColumnTable);
+        ChooseBaseFile(openContext);
+        RunPass(channels, openContext.State.ColumnTable);
         rowOffset_ += SiblingCount;
     }
 }
@@ -55,7 +55,7 @@ void TSolarEvaluation::Save(const TChannelTable& channels, const TExportContext&
 
 // A cancelled dialog keeps the working name, so the pass runs over the
 // siblings of the previous base file again.
-void TSolarEvaluation::chooseBaseFile(const TExportContext& openContext)
+void TSolarEvaluation::ChooseBaseFile(const TExportContext& openContext)
 {
     TFileDialog& dialog = openContext.Dialog;
     dialog.HideReadOnly = true;
@@ -65,19 +65,19 @@ void TSolarEvaluation::chooseBaseFile(const TExportContext& openContext)
     if (!path)
         return;
     workingName_ = *path;
-    loadIfPresent(*workingName_, workingValues_);
+    LoadIfPresent(*workingName_, workingValues_);
 }
 
-void TSolarEvaluation::runPass(const TChannelTable& channels, TColumnTable& table)
+void TSolarEvaluation::RunPass(const TChannelTable& channels, TColumnTable& table)
 {
     for (int n = 1; n <= SiblingCount; ++n) {
         workingName_ = SiblingFileName(*workingName_, n);
-        loadIfPresent(*workingName_, workingValues_);
-        storeRow(channels, table, rowOffset_ + n);
+        LoadIfPresent(*workingName_, workingValues_);
+        StoreRow(channels, table, rowOffset_ + n);
     }
 }
 
-void TSolarEvaluation::storeRow(const TChannelTable& channels, TColumnTable& table, int row) const
+void TSolarEvaluation::StoreRow(const TChannelTable& channels, TColumnTable& table, int row) const
 {
     for (int c = 0; c < MaxColumnCount; ++c)
         table.SetCell(row, c + 1, ChannelCell(ChannelSum(workingValues_, channels[c])));

@@ -43,9 +43,9 @@ public:
     [[nodiscard]] std::optional<QString> WorkingFileName() const { return workingName_; }
 
 private:
-    void chooseBaseFile(const TExportContext& openContext);
-    void runPass(const TChannelTable& channels, TColumnTable& table);
-    void storeRow(const TChannelTable& channels, TColumnTable& table, int row) const;
+    void ChooseBaseFile(const TExportContext& openContext);
+    void RunPass(const TChannelTable& channels, TColumnTable& table);
+    void StoreRow(const TChannelTable& channels, TColumnTable& table, int row) const;
 
     int evaluationFileCount_ = 1;
     int rowOffset_ = 0;

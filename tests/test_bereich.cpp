@@ -12,12 +12,12 @@ namespace {
 
 using TBounds = std::pair<int, int>;
 
-TBounds boundsOf(const TSpinEdit& spinEdit)
+TBounds BoundsOf(const TSpinEdit& spinEdit)
 {
     return {spinEdit.MinValue(), spinEdit.MaxValue()};
 }
 
-void clickAt(TBereichDlg& dialog, QWidget* target)
+void ClickAt(TBereichDlg& dialog, QWidget* target)
 {
     QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, target->mapTo(&dialog, target->rect().center()));
 }
@@ -25,7 +25,7 @@ void clickAt(TBereichDlg& dialog, QWidget* target)
 // Plays a user's input into the shown dialog through its window, as the
 // keyboard and mouse deliver it: words are keys or clicks, anything else is
 // typed character by character into whatever has the focus.
-void play(TBereichDlg& dialog, const QString& script)
+void Play(TBereichDlg& dialog, const QString& script)
 {
     QWindow* window = dialog.windowHandle();
     for (const QString& word : script.split(u' ')) {
@@ -34,7 +34,7 @@ void play(TBereichDlg& dialog, const QString& script)
         else if (word == "enter" || word == "escape")
             QTest::keyClick(window, word == "enter" ? Qt::Key_Return : Qt::Key_Escape);
         else if (word.startsWith("click:"))
-            clickAt(dialog, word == "click:ok" ? static_cast<QWidget*>(dialog.OKBtn) : dialog.SpinEdit1);
+            ClickAt(dialog, word == "click:ok" ? static_cast<QWidget*>(dialog.OKBtn) : dialog.SpinEdit1);
         else
             for (QChar c : word)
                 QTest::keyClick(window, c.toLatin1());
@@ -135,9 +135,9 @@ private slots:
     {
         TBereichDlg dialog;
         QCOMPARE(dialog.SpinEdit1->Text(), QStringLiteral("0"));
-        QCOMPARE(boundsOf(*dialog.SpinEdit1), (TBounds{0, 2500}));
+        QCOMPARE(BoundsOf(*dialog.SpinEdit1), (TBounds{0, 2500}));
         QCOMPARE(dialog.SpinEdit2->Text(), QStringLiteral("1199"));
-        QCOMPARE(boundsOf(*dialog.SpinEdit2), (TBounds{0, 1199}));
+        QCOMPARE(BoundsOf(*dialog.SpinEdit2), (TBounds{0, 1199}));
     }
 
     void coupling_data()
@@ -163,7 +163,7 @@ private slots:
         TSpinEdit* other = firstField ? dialog.SpinEdit2 : dialog.SpinEdit1;
         const QString otherText = other->Text();
         changed->SetText(text);
-        QCOMPARE(boundsOf(*other), otherBounds);
+        QCOMPARE(BoundsOf(*other), otherBounds);
         QCOMPARE(other->Text(), otherText);
     }
 
@@ -223,7 +223,7 @@ private slots:
         bool closedByScript = false;
         QTimer::singleShot(0, &dialog, [&] {
             if (QTest::qWaitForWindowActive(&dialog))
-                play(dialog, script);
+                Play(dialog, script);
             closedByScript = !dialog.isVisible();
             if (!closedByScript)
                 dialog.reject();

@@ -21,7 +21,7 @@ struct TCellSetting {
     std::int32_t Value;
 };
 
-TValueBuffer distinctValues()
+TValueBuffer DistinctValues()
 {
     TValueBuffer values{};
     for (int i = 0; i < ValueCount; ++i)
@@ -45,7 +45,7 @@ public:
 };
 
 // The code of the EInOutError the write throws, 0 if none.
-int writeErrorCode(const TExportState& state)
+int WriteErrorCode(const TExportState& state)
 {
     try {
         WriteColumnFile(state);
@@ -74,7 +74,7 @@ private:
 
     void runRangeExport(const std::optional<TFirstRun>& firstRun = std::nullopt)
     {
-        RunRangeExport({*windows_, saveDialog_, *state_}, *rangeDialog_, distinctValues(), firstRun);
+        RunRangeExport({*windows_, saveDialog_, *state_}, *rangeDialog_, DistinctValues(), firstRun);
     }
 
 private slots:
@@ -162,7 +162,7 @@ private slots:
             MakeReadOnly(path("old.b1"));
         state_->ColumnCount = 1;
         state_->ExportFileName = path(target);
-        const auto write = [this] { return writeErrorCode(*state_); };
+        const auto write = [this] { return WriteErrorCode(*state_); };
         QCOMPARE(fileSizeLimit > 0 ? RunWithFileSizeLimit(fileSizeLimit, write) : write(), code);
         QCOMPARE(ReadBytes(path("old.b1")), old);
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.b1"});
@@ -197,7 +197,7 @@ private slots:
         runRangeExport();
         QCOMPARE(state_->ColumnCount, 1);
         QCOMPARE(state_->ColumnNames[0], QStringLiteral("KORAV"));
-        const TValueBuffer values = distinctValues();
+        const TValueBuffer values = DistinctValues();
         QByteArray expected = "KORAV \r\n";
         for (int row = 1; row <= ColumnRowCount; ++row) {
             const std::int32_t cell = row <= count ? values[from + row - 1] : 0;
@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(windows_->Dialogs[0].Filter, QStringLiteral("Bild-Dateien (*.b*)|*.b*|Alle Dateien (*.*)|*.*"));
         QCOMPARE(windows_->Dialogs[0].DefaultExt, QStringLiteral("kos"));
         QCOMPARE(windows_->Dialogs[0].FileName, QString());
-        QCOMPARE(state_->ColumnTable.Cell(1, 1), distinctValues()[10]);
+        QCOMPARE(state_->ColumnTable.Cell(1, 1), DistinctValues()[10]);
         QVERIFY(state_->ExportFileName.isEmpty());
     }
 

@@ -19,7 +19,7 @@ class TestFormDiagram : public QObject {
     Q_OBJECT
 
 private:
-    static std::unique_ptr<TFormFixture> document(int first = 0, int step = 1)
+    static std::unique_ptr<TFormFixture> OpenDocument(int first = 0, int step = 1)
     {
         auto f = std::make_unique<TFormFixture>();
         f->Open(f->WriteValueFile("a.kos", first, step));
@@ -28,7 +28,7 @@ private:
 
     // The paint box under the real pointer: a press scrolls its point into
     // view first, later moves and the release follow the press's grab.
-    static void mouse(TFormFixture& f, QEvent::Type type, int x, Qt::MouseButton button)
+    static void Mouse(TFormFixture& f, QEvent::Type type, int x, Qt::MouseButton button)
     {
         QWidget* box = f.Ui.PaintBox1;
         const QPoint at(x, 60);
@@ -42,17 +42,17 @@ private:
         }
     }
 
-    static void drag(TFormFixture& f, int from, const QList<int>& moves)
+    static void Drag(TFormFixture& f, int from, const QList<int>& moves)
     {
         const TDiagram& diagram = f.Form->Diagram();
-        mouse(f, QEvent::MouseButtonPress, diagram.ColumnOf(from), Qt::LeftButton);
+        Mouse(f, QEvent::MouseButtonPress, diagram.ColumnOf(from), Qt::LeftButton);
         for (int index : moves)
-            mouse(f, QEvent::MouseMove, diagram.ColumnOf(index), Qt::NoButton);
-        mouse(f, QEvent::MouseButtonRelease, diagram.ColumnOf(moves.isEmpty() ? from : moves.back()),
+            Mouse(f, QEvent::MouseMove, diagram.ColumnOf(index), Qt::NoButton);
+        Mouse(f, QEvent::MouseButtonRelease, diagram.ColumnOf(moves.isEmpty() ? from : moves.back()),
               Qt::LeftButton);
     }
 
-    static std::vector<int> range(int first, int last)
+    static std::vector<int> Range(int first, int last)
     {
         std::vector<int> lines;
         for (int i = first; i <= last; ++i)
@@ -60,7 +60,7 @@ private:
         return lines;
     }
 
-    static QImage paint(const TFormFixture& f)
+    static QImage Paint(const TFormFixture& f)
     {
         QImage image(f.Ui.PaintBox1->size(), QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -69,7 +69,7 @@ private:
     }
 
     // Answers the curve dialog with colour item `item`, OK or Cancel.
-    static void answerCurveDialog(const TFormFixture& f, int item, bool ok)
+    static void AnswerCurveDialog(const TFormFixture& f, int item, bool ok)
     {
         TKurvenDlg* dialog = f.Ui.KurvenDlg;
         QTimer::singleShot(0, dialog, [dialog, item, ok] {
@@ -98,11 +98,11 @@ private slots:
         QFETCH(QList<int>, moves);
         QFETCH(int, first);
         QFETCH(int, last);
-        auto f = document();
+        auto f = OpenDocument();
         QCOMPARE(f->Form->Diagram().XScale, 0.9538);
-        drag(*f, from, moves);
-        QCOMPARE(f->Form->SelectedLines(), range(first, last));
-        QCOMPARE(f->RunLines(), range(first, last));
+        Drag(*f, from, moves);
+        QCOMPARE(f->Form->SelectedLines(), Range(first, last));
+        QCOMPARE(f->RunLines(), Range(first, last));
         QCOMPARE(f->Form->focusWidget(), f->Ui.Edit1);
         QCOMPARE(f->Ui.ListBox1->Tag, 0);
     }
@@ -122,8 +122,8 @@ private slots:
         QFETCH(int, x);
         QFETCH(int, index);
         QFETCH(int, top);
-        auto f = document();
-        mouse(*f, QEvent::MouseButtonPress, x, Qt::LeftButton);
+        auto f = OpenDocument();
+        Mouse(*f, QEvent::MouseButtonPress, x, Qt::LeftButton);
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{index});
         QCOMPARE(f->Form->ItemIndex(), index);
         if (top >= 0)
@@ -132,21 +132,21 @@ private slots:
 
     void releaseOfAnotherButtonAfterADragSelectsNothing()
     {
-        auto f = document();
-        drag(*f, 100, {105});
+        auto f = OpenDocument();
+        Drag(*f, 100, {105});
         f->Form->DeselectAll();
-        mouse(*f, QEvent::MouseButtonPress, 300, Qt::RightButton);
-        mouse(*f, QEvent::MouseButtonRelease, 300, Qt::RightButton);
+        Mouse(*f, QEvent::MouseButtonPress, 300, Qt::RightButton);
+        Mouse(*f, QEvent::MouseButtonRelease, 300, Qt::RightButton);
         QVERIFY(f->Form->SelectedLines().empty());
     }
 
     void pressWithNumberViewOffKeepsFocus()
     {
-        auto f = document();
+        auto f = OpenDocument();
         f->Ui.Zahlenwerte1->trigger();
         f->Ui.Mittelwert1->trigger();
         QTest::mouseClick(f->Ui.Edit2, Qt::LeftButton);
-        drag(*f, 10, {});
+        Drag(*f, 10, {});
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{10});
         QCOMPARE(f->RunLines(), std::vector<int>{10});
         QCOMPARE(f->Form->focusWidget(), f->Ui.Edit2);
@@ -155,7 +155,7 @@ private slots:
 
     void zoomRunsThroughHeights()
     {
-        auto f = document();
+        auto f = OpenDocument();
         const QList<int> up{355, 532, 798, 1197, 1795, 2692, 4038, 6057, 9085, 13627, 13627};
         for (int height : up) {
             f->Ui.SpeedButton1->click();
@@ -172,7 +172,7 @@ private slots:
 
     void zoomKeepsTheViewCentre()
     {
-        auto f = document();
+        auto f = OpenDocument();
         for (int i = 0; i < 4; ++i)
             f->Ui.SpeedButton1->click();
         QScrollBar* bar = f->Ui.ScrollBox1->verticalScrollBar();
@@ -183,24 +183,24 @@ private slots:
 
     void curveDialogSetsColourOnlyOnOk()
     {
-        auto f = document(1024, 0);
+        auto f = OpenDocument(1024, 0);
         QVERIFY(f->Ui.KurvenDlg->IsDesignText());
         const TDiagram& diagram = f->Form->Diagram();
         const QPoint point(diagram.ColumnOf(10), diagram.OriginY - qRound(diagram.YScale));
-        QCOMPARE(paint(*f).pixelColor(point), QColor(0, 255, 0));
+        QCOMPARE(Paint(*f).pixelColor(point), QColor(0, 255, 0));
 
-        answerCurveDialog(*f, 8, true);
+        AnswerCurveDialog(*f, 8, true);
         QCOMPARE(f->Form->CurveColor(), 0x0000FF);
-        QCOMPARE(paint(*f).pixelColor(point), QColor(255, 0, 0));
+        QCOMPARE(Paint(*f).pixelColor(point), QColor(255, 0, 0));
 
-        answerCurveDialog(*f, 0, false);
+        AnswerCurveDialog(*f, 0, false);
         QCOMPARE(f->Form->CurveColor(), 0x0000FF);
         QCOMPARE(f->Ui.KurvenDlg->ComboBox1->currentText(), QStringLiteral("Aqua"));
     }
 
     void firstUseOfCurveDialogShowsLime()
     {
-        auto f = document();
+        auto f = OpenDocument();
         QTimer::singleShot(0, f->Form.get(), [&f] {
             QCOMPARE(f->Ui.KurvenDlg->ComboBox1->currentText(), QStringLiteral("Lime"));
             f->Ui.KurvenDlg->CancelBtn->click();
@@ -211,10 +211,10 @@ private slots:
 
     void meanMarksLieOnTheCurve()
     {
-        auto f = document(2048, 0);
-        drag(*f, 20, {30});
+        auto f = OpenDocument(2048, 0);
+        Drag(*f, 20, {30});
         f->Ui.Mittelwert1->trigger();
-        const QImage image = paint(*f);
+        const QImage image = Paint(*f);
         const TDiagram& diagram = f->Form->Diagram();
         const int row = diagram.OriginY - qRound(2.0 * diagram.YScale);
         QCOMPARE(image.pixelColor(diagram.ColumnOf(25), row), QColor(255, 255, 0));

@@ -22,7 +22,7 @@ class TestFormDocument : public QObject {
     Q_OBJECT
 
 private:
-    static QList<bool> enabledStates(const TFormControls& ui)
+    static QList<bool> EnabledStates(const TFormControls& ui)
     {
         QList<bool> states;
         for (QAction* item : {ui.Speichern, ui.Speichernunter, ui.GrafikSpeichern, ui.AusListekopieren1,
@@ -31,7 +31,7 @@ private:
         return states;
     }
 
-    static void run(TFormFixture& f, TCommand command, const QString& openPath)
+    static void Run(TFormFixture& f, TCommand command, const QString& openPath)
     {
         switch (command) {
         case TCommand::New: f.Ui.Neu1->trigger(); break;
@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(f.Form->geometry().topLeft(), QPoint(190, 141));
         QCOMPARE(f.Form->size(), QSize(650, 500));
         QCOMPARE(f.Form->minimumSize(), QSize(650, 500));
-        QCOMPARE(enabledStates(f.Ui), QList<bool>(8, false));
+        QCOMPARE(EnabledStates(f.Ui), QList<bool>(8, false));
         QVERIFY(f.Ui.Neu1->isEnabled() && f.Ui.ffnen1->isEnabled() && f.Ui.Beenden1->isEnabled());
         for (QWidget* hidden : std::initializer_list<QWidget*>{f.Ui.ListBox1, f.Ui.Edit1, f.Ui.ScrollBox1,
                                                                f.Ui.RadioGroup1, f.Ui.Panel1, f.Ui.Edit3})
@@ -87,7 +87,7 @@ private slots:
         f.Ui.Neu1->trigger();
         QCOMPARE(f.Form->windowTitle(), NewTitle);
         QVERIFY(f.Form->Document().Loaded() && !f.Form->Document().Modified());
-        QCOMPARE(enabledStates(f.Ui), QList<bool>({true, true, true, true, true, true, true, true}));
+        QCOMPARE(EnabledStates(f.Ui), QList<bool>({true, true, true, true, true, true, true, true}));
         QVERIFY(f.Ui.Zahlenwerte1->isChecked() && f.Ui.Grafik1->isChecked());
         QVERIFY(!f.Ui.Mittelwert1->isChecked());
         QCOMPARE(f.Ui.ListBox1->model()->rowCount(), ValueCount);
@@ -251,7 +251,7 @@ private slots:
             f.Windows.Answers.push_back(TAnswer(answer));
         if (document.isEmpty())
             f.Windows.Paths.push_back(saved ? std::optional<QString>(target) : std::nullopt);
-        run(f, TCommand(command), other);
+        Run(f, TCommand(command), other);
 
         const QString expectedQuestion = (document.isEmpty() ? QStringLiteral("Neue Datei") : document) +
                                          QStringLiteral(" wurde geändert. Änderungen speichern?");

@@ -19,7 +19,7 @@
 namespace {
 
 // An open document in integer mode whose value i is i, its file kept as read.
-std::unique_ptr<TFormFixture> document()
+std::unique_ptr<TFormFixture> OpenDocument()
 {
     auto f = std::make_unique<TFormFixture>();
     f->Open(f->WriteValueFile("a.kos"));
@@ -28,13 +28,13 @@ std::unique_ptr<TFormFixture> document()
 }
 
 // Line `row` selected alone by a click, `text` typed without Enter.
-void typeWaiting(TFormFixture& f, int row, const QString& text)
+void TypeWaiting(TFormFixture& f, int row, const QString& text)
 {
     f.ClickLine(row);
     f.Type(text);
 }
 
-QByteArray fileBytes(const QString& path)
+QByteArray FileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -58,8 +58,8 @@ private slots:
     {
         QFETCH(QString, target);
         QFETCH(int, written);
-        auto f = document();
-        typeWaiting(*f, 1, "555");
+        auto f = OpenDocument();
+        TypeWaiting(*f, 1, "555");
         if (target == QLatin1String("curve")) {
             f->ClickDiagram(written);
         } else {
@@ -89,15 +89,15 @@ private slots:
     void menusLeaveTheTypedValueWaiting()
     {
         QFETCH(QString, script);
-        auto f = document();
-        const QByteArray original = fileBytes(f->Path("a.kos"));
-        typeWaiting(*f, 3, "777");
+        auto f = OpenDocument();
+        const QByteArray original = FileBytes(f->Path("a.kos"));
+        TypeWaiting(*f, 3, "777");
         f->Play(script);
         QTRY_COMPARE(f->Form->focusWidget(), f->Ui.Edit1);
         QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("777"));
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{3});
         QCOMPARE(f->Form->Document().Values()[3], std::int16_t(3));
-        QCOMPARE(fileBytes(f->Path("a.kos")), original);
+        QCOMPARE(FileBytes(f->Path("a.kos")), original);
         f->Key(Qt::Key_Return);
         QCOMPARE(f->Form->Document().Values()[3], std::int16_t(777));
     }
@@ -116,7 +116,7 @@ private slots:
     void meanFieldKeepsItsText()
     {
         QFETCH(QString, command);
-        auto f = document();
+        auto f = OpenDocument();
         // The fields' own cut, copy and paste use the desktop's clipboard.
         QGuiApplication::clipboard()->setText(QStringLiteral("99"));
         f->ClickLine(4);
@@ -139,8 +139,8 @@ private slots:
 
     void undoingTypedTextLeavesTheFieldChanged()
     {
-        auto f = document();
-        typeWaiting(*f, 6, "5");
+        auto f = OpenDocument();
+        TypeWaiting(*f, 6, "5");
         f->Key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("6"));
         QVERIFY(f->Ui.Edit1->isModified());
@@ -153,7 +153,7 @@ private slots:
 
     void rightClickInTheListKeepsTheSelection()
     {
-        auto f = document();
+        auto f = OpenDocument();
         f->ClickLine(3);
         f->ClickLine(4, Qt::LeftButton, Qt::ShiftModifier);
         f->Type("99");
@@ -184,7 +184,7 @@ private slots:
     {
         QFETCH(QList<int>, runs);
         QFETCH(int, top);
-        auto f = document();
+        auto f = OpenDocument();
         TListBox* list = f->Ui.ListBox1;
         for (int i = 0; i + 1 < runs.size(); i += 2)
             list->selectionModel()->select(QItemSelection(list->model()->index(runs[i], 0),
@@ -204,10 +204,10 @@ private slots:
 
     void errorOnLeavingByAClickWaitsForTheRelease()
     {
-        auto f = document();
+        auto f = OpenDocument();
         f->ClickMode(FixedPoint);
         // Too large for a double: the entry raises an error, not a quiet refusal.
-        typeWaiting(*f, 2, "1e400");
+        TypeWaiting(*f, 2, "1e400");
         f->Key(Qt::Key_Return);
         QCOMPARE(f->Windows.Errors.size(), 1);
 

@@ -19,22 +19,22 @@ class TestFormList : public QObject {
 private:
     // An open document whose value i is `first` + `step` * i, or what
     // `values` gives for i, in `mode`.
-    static std::unique_ptr<TFormFixture> document(int mode = 0, int first = 0, int step = 1,
+    static std::unique_ptr<TFormFixture> OpenDocument(int mode = 0, int first = 0, int step = 1,
                                                   const QMap<int, int>& values = {})
     {
         auto f = std::make_unique<TFormFixture>();
         f->Open(f->WriteValueFile("a.kos", first, step, values));
-        setMode(*f, mode);
+        SetMode(*f, mode);
         return f;
     }
 
-    static void setMode(TFormFixture& f, int mode)
+    static void SetMode(TFormFixture& f, int mode)
     {
         if (f.Form->NumberMode() != mode)
             f.ClickMode(TNumberMode(mode));
     }
 
-    static QString line(const TFormFixture& f, int row)
+    static QString Line(const TFormFixture& f, int row)
     {
         return f.Ui.ListBox1->model()->index(row, 0).data().toString();
     }
@@ -43,7 +43,7 @@ private:
 private slots:
     void typedValueGoesIntoEverySelectedLine()
     {
-        auto f = document(0);
+        auto f = OpenDocument(0);
         f->ClickLine(3);
         f->ClickLine(5, Qt::LeftButton, Qt::ControlModifier);
         f->ClickLine(7, Qt::LeftButton, Qt::ControlModifier);
@@ -54,7 +54,7 @@ private slots:
         for (int row : {3, 5, 7})
             QCOMPARE(f->Form->Document().Values()[row], std::int16_t(1536));
         QCOMPARE(f->Form->Document().Values()[4], std::int16_t(4));
-        QCOMPARE(line(*f, 5), QStringLiteral("5    1,500"));
+        QCOMPARE(Line(*f, 5), QStringLiteral("5    1,500"));
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{8});
         QCOMPARE(f->Form->ItemIndex(), 8);
         QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("0,008"));
@@ -86,7 +86,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, typed);
         QFETCH(int, selected);
-        auto f = document(1);
+        auto f = OpenDocument(1);
         f->ClickLine(row);
         f->Type(typed);
         f->Key(Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
@@ -117,7 +117,7 @@ private slots:
     {
         QFETCH(int, mode);
         QFETCH(QString, typed);
-        auto f = document(mode, 100);
+        auto f = OpenDocument(mode, 100);
         f->ClickLine(3);
         f->ClickLine(4, Qt::LeftButton, Qt::ShiftModifier);
         const TValueBuffer before = f->Form->Document().Values();
@@ -130,7 +130,7 @@ private slots:
 
     void entryFieldHoldsTenCharacters()
     {
-        auto f = document(1, 100);
+        auto f = OpenDocument(1, 100);
         f->ClickLine(2);
         QTest::keyClicks(f->Ui.Edit1, "00000000001");
         QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("0000000000"));
@@ -151,17 +151,17 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(int, value);
-        auto f = document(1);
+        auto f = OpenDocument(1);
         f->ClickLine(6);
         QTest::keyClicks(f->Ui.Edit1, typed);
         QTest::keyClick(f->Ui.Edit1, Qt::Key_Down);
         QCOMPARE(f->Form->Document().Values()[6], std::int16_t(value));
-        QCOMPARE(line(*f, 6), QStringLiteral("6    ") + QString::number(value));
+        QCOMPARE(Line(*f, 6), QStringLiteral("6    ") + QString::number(value));
     }
 
     void leavingTheFieldCommits()
     {
-        auto f = document(1);
+        auto f = OpenDocument(1);
         f->ClickLine(6);
         QTest::keyClicks(f->Ui.Edit1, "77");
         f->ClickLine(9);
@@ -185,7 +185,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(int, key);
         QFETCH(QString, shown);
-        auto f = document(1);
+        auto f = OpenDocument(1);
         f->ClickLine(row);
         f->Ui.ListBox1->setFocus();
         QTest::keyClick(f->Ui.ListBox1, Qt::Key(key));
@@ -218,7 +218,7 @@ private slots:
         QMap<int, int> given;
         for (int i = 0; i < values.size(); ++i)
             given[i] = values[i];
-        auto f = document(mode, 0, 1, given);
+        auto f = OpenDocument(mode, 0, 1, given);
         f->ClickLine(0);
         f->ClickLine(int(values.size()) - 1, Qt::LeftButton, Qt::ShiftModifier);
         f->Ui.Mittelwert1->trigger();
@@ -248,7 +248,7 @@ private slots:
     {
         QFETCH(QString, action);
         QFETCH(QString, mean);
-        auto f = document(1, 0, 2);
+        auto f = OpenDocument(1, 0, 2);
         f->ClickLine(1);
         f->Ui.Mittelwert1->trigger();
         QCOMPARE(f->Ui.Edit3->text(), QStringLiteral("2"));
@@ -267,7 +267,7 @@ private slots:
 
     void meanOfOneAmongAll()
     {
-        auto f = document(0, 0, 0, {{1234, 1}});
+        auto f = OpenDocument(0, 0, 0, {{1234, 1}});
         f->Ui.Mittelwert1->trigger();
         f->ClickLine(0);
         f->ClickLine(2499, Qt::LeftButton, Qt::ShiftModifier);
@@ -276,7 +276,7 @@ private slots:
 
     void meanWithoutSelectionKeepsLastValue()
     {
-        auto f = document(1, 10);
+        auto f = OpenDocument(1, 10);
         f->ClickLine(0);
         f->Ui.Mittelwert1->trigger();
         QCOMPARE(f->Form->MeanValue(), 10.0);
@@ -289,7 +289,7 @@ private slots:
 
     void modeChangeRestoresSyncedSelection()
     {
-        auto f = document(1);
+        auto f = OpenDocument(1);
         f->SetTopIndex(40);
         f->ClickLine(50);
         f->ClickLine(52, Qt::LeftButton, Qt::ShiftModifier);
@@ -297,18 +297,18 @@ private slots:
         QTest::keyClick(f->Ui.Edit1, Qt::Key_Return);
         QCOMPARE(f->Form->SelectedLines(), std::vector<int>{53});
         const int top = f->Form->TopIndex();
-        setMode(*f, 2);
+        SetMode(*f, 2);
         QCOMPARE(f->Form->SelectedLines(), (std::vector<int>{50, 51, 52}));
         QCOMPARE(f->Form->ItemIndex(), 52);
         QCOMPARE(f->Form->TopIndex(), top);
         QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("0001"));
-        QCOMPARE(line(*f, 51), QStringLiteral("51    0001"));
+        QCOMPARE(Line(*f, 51), QStringLiteral("51    0001"));
         QCOMPARE(f->Form->focusWidget(), f->Ui.Edit1);
     }
 
     void clickOnTheChosenModeChangesNothing()
     {
-        auto f = document(1);
+        auto f = OpenDocument(1);
         f->ClickLine(30);
         QTest::keyClicks(f->Ui.Edit1, "4");
         QTest::keyClick(f->Ui.Edit1, Qt::Key_Return);
@@ -318,8 +318,8 @@ private slots:
 
     void modeChangeWithoutRunsGoesToFirstLine()
     {
-        auto f = document(1, 5);
-        setMode(*f, 0);
+        auto f = OpenDocument(1, 5);
+        SetMode(*f, 0);
         QVERIFY(f->Form->SelectedLines().empty());
         QCOMPARE(f->Form->ItemIndex(), 0);
         QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("0,005"));
@@ -327,7 +327,7 @@ private slots:
 
     void copyListPutsSelectedLines()
     {
-        auto f = document(1, 0, 0, {{3, 7}, {5, -2}});
+        auto f = OpenDocument(1, 0, 0, {{3, 7}, {5, -2}});
         f->ClickLine(3);
         f->ClickLine(5, Qt::LeftButton, Qt::ControlModifier);
         f->Ui.AusListekopieren1->trigger();
@@ -337,7 +337,7 @@ private slots:
 
     void copyWithoutSelectionKeepsClipboard()
     {
-        auto f = document(1);
+        auto f = OpenDocument(1);
         f->Windows.Clipboard = QStringLiteral("old");
         f->Ui.AusListekopieren1->trigger();
         QCOMPARE(f->Windows.Clipboard, QStringLiteral("old"));
@@ -346,7 +346,7 @@ private slots:
 
     void ctrlCCopiesWhatHasTheFocus()
     {
-        auto f = document(1);
+        auto f = OpenDocument(1);
         f->ClickLine(4);
         QTest::keyClick(f->Ui.Edit1, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("4"));
@@ -358,7 +358,7 @@ private slots:
 
     void editCommandsWorkInTheActiveField()
     {
-        auto f = document(1);
+        auto f = OpenDocument(1);
         f->ClickLine(12);
         f->Ui.Ausschneiden1->trigger();
         QCOMPARE(f->Ui.Edit1->text(), QString());
@@ -385,7 +385,7 @@ private slots:
     {
         QFETCH(int, top);
         QFETCH(int, position);
-        auto f = document(1);
+        auto f = OpenDocument(1);
         f->SetTopIndex(top);
         f->Ui.ListBox1->setFocus();
         QTest::keyClick(f->Ui.ListBox1, Qt::Key_Shift);
@@ -416,9 +416,9 @@ private slots:
 
     void numberViewOffSkipsOnlyTheFocus()
     {
-        auto f = document(1);
+        auto f = OpenDocument(1);
         f->Ui.Zahlenwerte1->trigger();
-        setMode(*f, 2);
+        SetMode(*f, 2);
         QVERIFY(f->Ui.ListBox1->isVisible());
         QVERIFY(f->Ui.Edit1->isHidden());
         QVERIFY(!f->Ui.Zahlenwerte1->isChecked());

@@ -26,7 +26,7 @@ constexpr std::array<int, 8> EnergyFirsts{2238, 1422, 1524, 1626, 1728, 1830, 19
 
 // Spreads `sum` over the 95 values from `first` on; every value outside a
 // channel holds Outside, so a channel one index too long or too early shows.
-void setChannelSum(TValueBuffer& values, int first, std::int32_t sum)
+void SetChannelSum(TValueBuffer& values, int first, std::int32_t sum)
 {
     for (int i = first; i < first + 95; ++i) {
         values[i] = static_cast<std::int16_t>(std::clamp(sum, -32768, 32767));
@@ -34,23 +34,23 @@ void setChannelSum(TValueBuffer& values, int first, std::int32_t sum)
     }
 }
 
-TValueBuffer valuesWithSums(const std::function<std::int32_t(int column)>& sumOfColumn)
+TValueBuffer ValuesWithSums(const std::function<std::int32_t(int column)>& sumOfColumn)
 {
     TValueBuffer values;
     values.fill(Outside);
     for (const auto* firsts : {&TemperatureFirsts, &EnergyFirsts})
         for (int c = 0; c < MaxColumnCount; ++c)
-            setChannelSum(values, (*firsts)[c], sumOfColumn(c + 1));
+            SetChannelSum(values, (*firsts)[c], sumOfColumn(c + 1));
     return values;
 }
 
 // A file with id k gives the cell 1000 * (k + c) in column c of either table.
-TValueBuffer identifiedValues(int id)
+TValueBuffer IdentifiedValues(int id)
 {
-    return valuesWithSums([id](int column) { return 9600 * (id + column); });
+    return ValuesWithSums([id](int column) { return 9600 * (id + column); });
 }
 
-QList<int> ids(int from, int count)
+QList<int> Ids(int from, int count)
 {
     QList<int> list(count);
     std::iota(list.begin(), list.end(), from);
@@ -79,15 +79,15 @@ private:
     void writeRecordings() const
     {
         for (int n = 0; n <= SiblingCount; ++n) {
-            SaveValueFile(path(n == 0 ? "A.kos" : QStringLiteral("A.k%1").arg(n)), identifiedValues(n));
-            SaveValueFile(path(n == 0 ? "B.koe" : QStringLiteral("B.k%1").arg(n)), identifiedValues(100 + n));
+            SaveValueFile(path(n == 0 ? "A.kos" : QStringLiteral("A.k%1").arg(n)), IdentifiedValues(n));
+            SaveValueFile(path(n == 0 ? "B.koe" : QStringLiteral("B.k%1").arg(n)), IdentifiedValues(100 + n));
         }
     }
 
     void evaluate(const TChannelTable& channels, const QString& countText)
     {
         solar_->Evaluate(channels, countText, {*windows_, openDialog_, *state_}, path("doc.kos"),
-                         identifiedValues(DocumentId));
+                         IdentifiedValues(DocumentId));
     }
 
     [[nodiscard]] QList<int> rowIds(int rows) const
@@ -123,7 +123,7 @@ private slots:
     {
         QFETCH(int, sum);
         QFETCH(int, cell);
-        SaveValueFile(path("base.k1"), valuesWithSums([sum](int) { return sum; }));
+        SaveValueFile(path("base.k1"), ValuesWithSums([sum](int) { return sum; }));
         for (const TChannelTable* channels : {&TemperatureChannels, &EnergyChannels}) {
             state_->ColumnTable.Clear();
             windows_->Paths = {path("base.kos")};
@@ -158,13 +158,13 @@ private slots:
         QTest::addColumn<QStringList>("missing");
         QTest::addColumn<QList<int>>("expected");
         QTest::newRow("two recordings") << "2" << QStringList{"A.kos", "B.koe"} << QStringList{}
-                                        << ids(1, 99) + ids(101, 99);
+                                        << Ids(1, 99) + Ids(101, 99);
         QTest::newRow("second dialog cancelled") << "2" << QStringList{"A.kos", ""} << QStringList{}
-                                                 << ids(1, 99) + ids(1, 99);
+                                                 << Ids(1, 99) + Ids(1, 99);
         QTest::newRow("missing sibling") << "1" << QStringList{"A.kos"} << QStringList{"A.k5"}
-                                         << ids(1, 4) + QList<int>{4} + ids(6, 94);
+                                         << Ids(1, 4) + QList<int>{4} + Ids(6, 94);
         QTest::newRow("missing first sibling") << "1" << QStringList{"A.kos"} << QStringList{"A.k1"}
-                                               << QList<int>{0} + ids(2, 98);
+                                               << QList<int>{0} + Ids(2, 98);
         QTest::newRow("chosen file missing") << "1" << QStringList{"C.kos"} << QStringList{}
                                              << QList<int>(99, DocumentId);
         QTest::newRow("first dialog cancelled") << "1" << QStringList{""} << QStringList{}
@@ -233,7 +233,7 @@ private slots:
         windows_->Paths = {path("A.kos"), path("B.koe")};
         state_->ColumnTable.SetCell(3, 1, 123);
         QVERIFY_THROWS_EXCEPTION(EInOutError, evaluate(TemperatureChannels, "2"));
-        QCOMPARE(rowIds(2), ids(1, 2));
+        QCOMPARE(rowIds(2), Ids(1, 2));
         QCOMPARE(state_->ColumnTable.Cell(3, 1), 123);
         QCOMPARE(windows_->Dialogs.size(), size_t(1));
         QCOMPARE(solar_->WorkingFileName(), path("A.k3"));
@@ -289,7 +289,7 @@ private slots:
         QFETCH(QList<TAnswer>, answers);
         QFETCH(bool, written);
         const QString document = path("doc.kos");
-        SaveValueFile(document, identifiedValues(DocumentId));
+        SaveValueFile(document, IdentifiedValues(DocumentId));
         const QByteArray old = ReadBytes(document);
         windows_->Answers.assign(answers.begin(), answers.end());
         windows_->Paths.assign(answers.size(), document);

@@ -11,7 +11,7 @@ namespace {
 
 using TRecord = std::array<char, ValueFileSize>;
 
-TRecord recordFromBuffer(const TValueBuffer& buffer)
+TRecord RecordFromBuffer(const TValueBuffer& buffer)
 {
     TRecord record{};
     for (int i = 0; i < ValueCount; ++i)
@@ -19,13 +19,13 @@ TRecord recordFromBuffer(const TValueBuffer& buffer)
     return record;
 }
 
-void copyRecordToBuffer(const TRecord& record, TValueBuffer& buffer)
+void CopyRecordToBuffer(const TRecord& record, TValueBuffer& buffer)
 {
     for (int i = 0; i < ValueCount; ++i)
         buffer[i] = qFromLittleEndian<std::int16_t>(record.data() + 2 * i);
 }
 
-void refuseReadOnly(const QString& name)
+void RefuseReadOnly(const QString& name)
 {
     if (IsReadOnlyFile(name))
         throw EInOutError(IoCode::AccessDenied);
@@ -37,22 +37,22 @@ bool LoadValueFile(const QString& name, TValueBuffer& buffer)
 {
     if (!IsExistingFile(name))
         return false;
-    refuseReadOnly(name);
+    RefuseReadOnly(name);
     TPosixFile file(name, O_RDWR);
     TRecord record{};
     if (file.ReadAt0(record.data(), record.size()) < record.size())
         throw EInOutError(IoCode::ReadPastEnd);
     file.Close();
-    copyRecordToBuffer(record, buffer);
+    CopyRecordToBuffer(record, buffer);
     return true;
 }
 
 void SaveValueFile(const QString& name, const TValueBuffer& buffer)
 {
-    refuseReadOnly(name);
+    RefuseReadOnly(name);
     TPosixFile existing = TPosixFile::TryOpen(name, O_RDWR);
     TPosixFile file = existing.IsOpen() ? std::move(existing) : TPosixFile(name, O_RDWR | O_CREAT | O_TRUNC);
-    const TRecord record = recordFromBuffer(buffer);
+    const TRecord record = RecordFromBuffer(buffer);
     if (file.WriteAt0(record.data(), record.size()) < record.size())
         throw EInOutError(IoCode::DiskFull);
     file.Close();

@@ -34,12 +34,12 @@ void TQtWindowSystem::ShowError(const QString& text)
 
 std::optional<QString> TQtWindowSystem::ExecuteOpen(TFileDialog& dialog)
 {
-    return execute(dialog, false);
+    return ExecuteDialog(dialog, false);
 }
 
 std::optional<QString> TQtWindowSystem::ExecuteSave(TFileDialog& dialog)
 {
-    return execute(dialog, true);
+    return ExecuteDialog(dialog, true);
 }
 
 namespace {
@@ -48,14 +48,14 @@ namespace {
 // and names it by its description, so neither selectNameFilter nor
 // selectedNameFilter works with the entries it was given; its file-type box
 // does, by position.
-QComboBox* fileTypes(QFileDialog& box)
+QComboBox* FileTypes(QFileDialog& box)
 {
     return box.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
 }
 
-void selectFilterEntry(QFileDialog& box, int entry)
+void SelectFilterEntry(QFileDialog& box, int entry)
 {
-    QComboBox* types = fileTypes(box);
+    QComboBox* types = FileTypes(box);
     if (!types || entry < 0 || entry >= types->count())
         return;
     types->setCurrentIndex(entry);
@@ -64,7 +64,7 @@ void selectFilterEntry(QFileDialog& box, int entry)
 
 }  // namespace
 
-std::optional<QString> TQtWindowSystem::execute(TFileDialog& dialog, bool save)
+std::optional<QString> TQtWindowSystem::ExecuteDialog(TFileDialog& dialog, bool save)
 {
     QFileDialog box(parent_);
     // Qt's own dialog behaves the same on every desktop and can be driven by tests.
@@ -76,7 +76,7 @@ std::optional<QString> TQtWindowSystem::execute(TFileDialog& dialog, bool save)
     // The open command handles a typed name that does not exist itself.
     box.setFileMode(QFileDialog::AnyFile);
     box.setNameFilters(QtNameFilters(dialog.Filter));
-    selectFilterEntry(box, dialog.FilterIndex - 1);
+    SelectFilterEntry(box, dialog.FilterIndex - 1);
     if (!dialog.FileName.isEmpty())
         box.selectFile(dialog.FileName);
     // The name the dialog accepted; selectedFiles() may already point at a
@@ -86,7 +86,7 @@ std::optional<QString> TQtWindowSystem::execute(TFileDialog& dialog, bool save)
     if (box.exec() != QDialog::Accepted || accepted.isEmpty())
         return std::nullopt;
     dialog.FileName = accepted;
-    if (const QComboBox* types = fileTypes(box); types && types->currentIndex() >= 0)
+    if (const QComboBox* types = FileTypes(box); types && types->currentIndex() >= 0)
         dialog.FilterIndex = types->currentIndex() + 1;
     return dialog.FileName;
 }

@@ -19,7 +19,7 @@ public:
     QString ClipboardText() const override;
 
 private:
-    std::optional<QString> execute(TFileDialog& dialog, bool save);
+    std::optional<QString> ExecuteDialog(TFileDialog& dialog, bool save);
 
     QWidget* parent_ = nullptr;
 };

@@ -16,7 +16,7 @@ namespace {
 // new object without the mark.
 constexpr char HandledMark[] = "modalDriverHandled";
 
-QString describe(const QWidget* dialog)
+QString Describe(const QWidget* dialog)
 {
     QString text = QString::fromLatin1(dialog->metaObject()->className()) + QStringLiteral(" \"") +
                    dialog->windowTitle() + u'"';
@@ -25,7 +25,7 @@ QString describe(const QWidget* dialog)
     return text;
 }
 
-TShownMessage shownMessage(const QMessageBox& box)
+TShownMessage ShownMessage(const QMessageBox& box)
 {
     TShownMessage shown{box.windowTitle(), box.text(), box.icon(), {}};
     for (const QAbstractButton* button : box.buttons())
@@ -34,7 +34,7 @@ TShownMessage shownMessage(const QMessageBox& box)
     return shown;
 }
 
-TShownFileDialog shownFileDialog(const QFileDialog& dialog, const QLineEdit& nameField)
+TShownFileDialog ShownFileDialog(const QFileDialog& dialog, const QLineEdit& nameField)
 {
     TShownFileDialog shown{nameField.text(), {}};
     if (const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
@@ -47,14 +47,14 @@ TShownFileDialog shownFileDialog(const QFileDialog& dialog, const QLineEdit& nam
 
 using TBoxAction = std::function<QString(QMessageBox& box)>;
 
-TModalDriver::TStep onMessageBox(TShownMessage* shown, TBoxAction action)
+TModalDriver::TStep OnMessageBox(TShownMessage* shown, TBoxAction action)
 {
     return [shown, action = std::move(action)](QWidget* dialog) -> QString {
         auto* box = qobject_cast<QMessageBox*>(dialog);
         if (!box)
-            return QStringLiteral("expected a message box, got ") + describe(dialog);
+            return QStringLiteral("expected a message box, got ") + Describe(dialog);
         if (shown)
-            *shown = shownMessage(*box);
+            *shown = ShownMessage(*box);
         return action(*box);
     };
 }
@@ -93,13 +93,13 @@ void TModalDriver::poll()
         return;
     if (dialog->property(HandledMark).toBool()) {
         if (sinceHandled_.elapsed() > patienceMs_)
-            giveUp(dialog, QStringLiteral("still open after its step: ") + describe(dialog));
+            giveUp(dialog, QStringLiteral("still open after its step: ") + Describe(dialog));
         return;
     }
     dialog->setProperty(HandledMark, true);
     sinceHandled_.start();
     if (steps_.empty()) {
-        giveUp(dialog, QStringLiteral("unexpected dialog: ") + describe(dialog));
+        giveUp(dialog, QStringLiteral("unexpected dialog: ") + Describe(dialog));
         return;
     }
     // The step runs outside this timer's slot: when it makes the dialog open
@@ -132,9 +132,9 @@ TModalDriver::TStep TModalDriver::EnterFileName(const QString& path, TShownFileD
         auto* files = qobject_cast<QFileDialog*>(dialog);
         auto* nameField = files ? files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
         if (!nameField)
-            return QStringLiteral("expected a file dialog, got ") + describe(dialog);
+            return QStringLiteral("expected a file dialog, got ") + Describe(dialog);
         if (shown)
-            *shown = shownFileDialog(*files, *nameField);
+            *shown = ShownFileDialog(*files, *nameField);
         // A user types into the focused field; without the focus the dialog
         // keeps the preset file selected next to the typed one.
         // (qWaitForWindowActive would not do: a dialog counts as active as
@@ -157,20 +157,20 @@ TModalDriver::TStep TModalDriver::EnterFileName(const QString& path, TShownFileD
 
 TModalDriver::TStep TModalDriver::Press(const QString& caption, TShownMessage* shown)
 {
-    return onMessageBox(shown, [caption](QMessageBox& box) -> QString {
+    return OnMessageBox(shown, [caption](QMessageBox& box) -> QString {
         for (QAbstractButton* button : box.buttons()) {
             if (button->text() == caption) {
                 QTest::mouseClick(button, Qt::LeftButton);
                 return {};
             }
         }
-        return QStringLiteral("no button \"%1\" in ").arg(caption) + describe(&box);
+        return QStringLiteral("no button \"%1\" in ").arg(caption) + Describe(&box);
     });
 }
 
 TModalDriver::TStep TModalDriver::PressKey(Qt::Key key, TShownMessage* shown)
 {
-    return onMessageBox(shown, [key](QMessageBox& box) -> QString {
+    return OnMessageBox(shown, [key](QMessageBox& box) -> QString {
         QTest::keyClick(&box, key);
         return {};
     });
@@ -178,7 +178,7 @@ TModalDriver::TStep TModalDriver::PressKey(Qt::Key key, TShownMessage* shown)
 
 TModalDriver::TStep TModalDriver::CloseBox(TShownMessage* shown)
 {
-    return onMessageBox(shown, [](QMessageBox& box) -> QString {
+    return OnMessageBox(shown, [](QMessageBox& box) -> QString {
         box.close();
         return {};
     });

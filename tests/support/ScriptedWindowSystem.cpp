@@ -18,15 +18,15 @@ void TScriptedWindowSystem::ShowError(const QString& text)
 
 std::optional<QString> TScriptedWindowSystem::ExecuteOpen(TFileDialog& dialog)
 {
-    return execute(dialog, false);
+    return ExecuteDialog(dialog, false);
 }
 
 std::optional<QString> TScriptedWindowSystem::ExecuteSave(TFileDialog& dialog)
 {
-    return execute(dialog, true);
+    return ExecuteDialog(dialog, true);
 }
 
-std::optional<QString> TScriptedWindowSystem::execute(TFileDialog& dialog, bool save)
+std::optional<QString> TScriptedWindowSystem::ExecuteDialog(TFileDialog& dialog, bool save)
 {
     Dialogs.push_back({save, dialog.Filter, dialog.DefaultExt, dialog.FileName});
     if (Paths.empty())

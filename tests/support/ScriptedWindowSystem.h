@@ -36,5 +36,5 @@ public:
     QString ClipboardText() const override;
 
 private:
-    std::optional<QString> execute(TFileDialog& dialog, bool save);
+    std::optional<QString> ExecuteDialog(TFileDialog& dialog, bool save);
 };
