@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QStringListModel>
 #include <QToolButton>
+#include <QUndoStack>
 
 namespace {
 
@@ -50,9 +51,15 @@ TForm1::TForm1(TWindowSystem& windowSystem, QWidget* parent)
     setMinimumSize(DesignWidth, DesignHeight);
     setGeometry(190, 141, DesignWidth, DesignHeight);
     CreateDialogs();
+    setAcceptDrops(true);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The history goes while the document it reports to is still there.
+    delete undoStack_;
+    undoStack_ = nullptr;
+}
 
 void TForm1::FormCreate()
 {
@@ -63,6 +70,7 @@ void TForm1::FormCreate()
     Edit2->setText(QString::number(solarEvaluation_->EvaluationFileCount()));
     diagram_ = std::make_unique<TDiagram>(PaintBox1->size());
     ConnectDocument();
+    ConnectUndo();
 }
 
 void TForm1::CreateControls()
@@ -84,6 +92,9 @@ void TForm1::CreateControls()
     CreateDiagramPane(client);
     Edit3 = Place(new QLineEdit(client), "Edit3", 200, 120, 121, 21);
     Edit3->setReadOnly(true);
+    // A file dragged onto the window opens it; the fields take no dropped text.
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3})
+        edit->setAcceptDrops(false);
     CreateRadioGroup(client);
     ConnectListHandlers();
 

@@ -23,6 +23,7 @@ class QMouseEvent;
 class QScrollArea;
 class QStringListModel;
 class QToolButton;
+class QUndoStack;
 class TBereichDlg;
 class TCanvas;
 class TDiagram;
@@ -57,6 +58,11 @@ public:
     [[nodiscard]] int ItemIndex() const;
     [[nodiscard]] int TopIndex() const;
     [[nodiscard]] std::vector<int> SelectedLines() const;
+
+    // Opens `path` as "Öffnen..." does, after the change prompt; for a file
+    // named on the command line or dropped onto the window. A name of no
+    // file is an error here: the user pointed at a file.
+    void OpenFile(const QString& path);
 
     // File commands.
     void Neu1Click();
@@ -97,6 +103,10 @@ public:
     void SpeedButton2Click();
     void KurvendarstellungClick();
 
+    // The history of value edits.
+    void Rckgngig1Click();
+    void Wiederherstellen1Click();
+
     // Exports and evaluations.
     void GrafikSpeichernClick();
     void Temperaturen1Click();
@@ -108,6 +118,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Every handler the window system calls is wrapped here: an error it
@@ -135,6 +147,7 @@ private:
     void CreateMenus();
     void CreateFileMenu();
     void CreateEditMenu();
+    void CreateUndoItems();
     void CreateViewMenu();
     void CreateSolarMenu();
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (TForm1::*handler)());
@@ -142,6 +155,7 @@ private:
     void ConnectDocument();
     void ConnectListHandlers();
     void ConnectDiagramHandlers();
+    void ConnectUndo();
 
     void ResetView();
     void UpdateMenus();
@@ -173,6 +187,11 @@ private:
     [[nodiscard]] QLineEdit* ActiveEdit() const;
     [[nodiscard]] QLineEdit* WritableActiveEdit() const;
 
+    // History helpers.
+    void UpdateUndoItems();
+    [[nodiscard]] QString UndoCaption(const QString& action, int step) const;
+    void RestoreSelection(const std::vector<int>& lines);
+
     // Diagram helpers.
     void ZoomTo(int height);
     void FinishDiagramSelection();
@@ -202,6 +221,8 @@ private:
     QAction* GrafikSpeichern = nullptr;
     QAction* Beenden1 = nullptr;
     QMenu* Bearbeiten1 = nullptr;
+    QAction* Rckgngig1 = nullptr;
+    QAction* Wiederherstellen1 = nullptr;
     QAction* Ausschneiden1 = nullptr;
     QAction* Kopieren1 = nullptr;
     QAction* AusListekopieren1 = nullptr;
@@ -229,6 +250,7 @@ private:
     double meanValue_ = 0.0;
     int curveColor_ = 0x00FF00;
     QStringListModel* listModel_ = nullptr;
+    QUndoStack* undoStack_ = nullptr;
     QButtonGroup* numberModeButtons_ = nullptr;
     TDragRectangle dragRectangle_;
     std::optional<QString> pendingError_;

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QStringListModel>
+#include <QUndoStack>
 
 QString FileNamePart(const QString& path)
 {
@@ -84,6 +85,7 @@ bool TForm1::SaveDocument()
     if (!document_->HasFile())
         return SaveDocumentAs();
     document_->Save();
+    undoStack_->setClean();
     return true;
 }
 
@@ -107,6 +109,7 @@ bool TForm1::SaveDocumentAs()
                                   TButtons::YesNo) != TAnswer::Yes)
             continue;
         document_->SaveAs(*chosen);
+        undoStack_->setClean();
         return true;
     }
 }
@@ -182,6 +185,7 @@ void TForm1::UpdateMenus()
     UpdateEditVisibility();
     Edit3->setVisible(Mittelwert1->isChecked());
     Label3->setVisible(Mittelwert1->isChecked());
+    UpdateUndoItems();
 }
 
 void TForm1::UpdateEditVisibility()

@@ -4,12 +4,14 @@
 #include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
 #include "document/Document.h"
+#include "document/ValueEdit.h"
 #include "values/NumberFormat.h"
 
 #include <QAction>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QStringListModel>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -24,16 +26,26 @@ bool IsProgramFocusChange(const QEvent* event)
            reason != Qt::MenuBarFocusReason;
 }
 
+// Keys an edit field would take for itself that belong to the window's menu.
+bool IsWindowShortcut(const QKeyEvent& key, const QLineEdit& edit)
+{
+    // Ctrl+Del belongs to "&Löschen", not to the field's delete-word.
+    if (key.key() == Qt::Key_Delete && key.modifiers() == Qt::ControlModifier)
+        return true;
+    // Undo and redo act on what the user typed into the field; without
+    // typed text they reach the document's history.
+    const bool history = key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
+                         (key.key() == Qt::Key_Y && key.modifiers() == Qt::ControlModifier);
+    return history && !edit.isModified();
+}
+
 }  // namespace
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (type == QEvent::ShortcutOverride) {
-        // Ctrl+Del belongs to "&Löschen", not to the field's delete-word.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        return key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier;
-    }
+    if (type == QEvent::ShortcutOverride)
+        return IsWindowShortcut(*static_cast<QKeyEvent*>(event), *static_cast<QLineEdit*>(watched));
     if (watched != Edit1)
         return QMainWindow::eventFilter(watched, event);
     if (type == QEvent::KeyPress) {
@@ -85,8 +97,16 @@ void TForm1::CommitEdit()
         DeselectAll();
         return;
     }
-    // The lines and the diagram follow the document.
-    document_->SetValues(SelectedLines(), static_cast<std::int16_t>(parsed.Value));
+    // The lines and the diagram follow the document. A commit without a
+    // selected line changes no value and leaves no step to undo.
+    const std::vector<int> lines = SelectedLines();
+    const auto value = static_cast<std::int16_t>(parsed.Value);
+    if (lines.empty())
+        document_->SetValues(lines, value);
+    else
+        undoStack_->push(new TValueEdit(*document_, lines, value, [this](const std::vector<int>& edited) {
+            RestoreSelection(edited);
+        }));
     DeselectAll();
 }
 

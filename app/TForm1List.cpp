@@ -108,12 +108,22 @@ void TForm1::SelectLines(const std::vector<TSelectionRun>& runs)
     SelectWithCurrent(selection, runs.back().Start + runs.back().Count - 1);
 }
 
+// The rows in one selection change, each block of neighbours as one range;
+// the row given last becomes the current line.
 void TForm1::SelectRows(const std::vector<int>& rows)
 {
     if (rows.empty())
         return;
-    const auto [low, high] = std::minmax_element(rows.begin(), rows.end());
-    SelectWithCurrent(QItemSelection(listModel_->index(*low), listModel_->index(*high)), rows.back());
+    std::vector<int> sorted = rows;
+    std::sort(sorted.begin(), sorted.end());
+    QItemSelection selection;
+    for (std::size_t first = 0, last = 0; first < sorted.size(); first = last + 1) {
+        last = first;
+        while (last + 1 < sorted.size() && sorted[last + 1] == sorted[last] + 1)
+            ++last;
+        selection.select(listModel_->index(sorted[first]), listModel_->index(sorted[last]));
+    }
+    SelectWithCurrent(selection, rows.back());
 }
 
 void TForm1::DeselectAll()
@@ -169,4 +179,6 @@ void TForm1::RadioGroup1Click()
     UpdateMeanIfShown();
     MoveFocus(Edit1);
     SetupAxisForMode();
+    // The captions of the history show values as the list does.
+    UpdateUndoItems();
 }

@@ -39,6 +39,7 @@ void TForm1::CreateEditMenu()
 {
     Bearbeiten1 = menuBar()->addMenu(QStringLiteral("Bearbeiten"));
     Bearbeiten1->setObjectName(QStringLiteral("Bearbeiten1"));
+    CreateUndoItems();
     Ausschneiden1 = AddItem(Bearbeiten1, "Ausschneiden1", QStringLiteral("&Ausschneiden"), &TForm1::Ausschneiden1Click);
     Kopieren1 = AddItem(Bearbeiten1, "Kopieren1", QStringLiteral("&Kopieren"), &TForm1::Kopieren1Click);
     AusListekopieren1 = AddItem(Bearbeiten1, "AusListekopieren1", QStringLiteral("Aus Li&ste kopieren"), &TForm1::AusListekopieren1Click);

@@ -1,16 +1,50 @@
-#include "winsys/GermanTexts.h"
+#include "app/EditorArguments.h"
 #include "app/TForm1.h"
+#include "winsys/GermanTexts.h"
 #include "winsys/QtWindowSystem.h"
 
 #include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Read before the application object exists: help and version need no
+// display.
+TEditorArguments ArgumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return ParseEditorArguments(arguments);
+}
+
+int Print(std::FILE* stream, const QString& text, int status)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    return status;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
+    const TEditorArguments arguments = ArgumentsOf(argc, argv);
+    switch (arguments.Action) {
+    case TEditorArguments::TAction::Help: return Print(stdout, EditorUsage(), 0);
+    case TEditorArguments::TAction::Version: return Print(stdout, QStringLiteral("KoravEditor " KORAV_VERSION "\n"), 0);
+    case TEditorArguments::TAction::Error: return Print(stderr, arguments.Message + u'\n' + EditorUsage(), 1);
+    case TEditorArguments::TAction::Run: break;
+    }
     QApplication app(argc, argv);
     InstallGermanQtTexts();
     TQtWindowSystem windowSystem;
     TForm1 form(windowSystem);
     windowSystem.SetParent(&form);
     form.show();
+    // Once the window is up, so that an error's message box has its parent.
+    if (!arguments.File.isEmpty())
+        QTimer::singleShot(0, &form, [&form, &arguments] { form.OpenFile(arguments.File); });
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
@@ -44,6 +45,20 @@ void TBenchForm::ClickMode(int mode)
 {
     QRadioButton* item = Ui.RadioGroup1->findChildren<QRadioButton*>().at(mode);
     QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(5, item->height() / 2));
+    Settle();
+}
+
+void TBenchForm::TypeIntoAllLines(const QString& text)
+{
+    SelectAllLines();
+    Ui.Edit1->setFocus();
+    Ui.Edit1->selectAll();
+    QTest::keyClicks(Ui.Edit1, text);
+}
+
+void TBenchForm::PressEnterInEdit1()
+{
+    QTest::keyClick(Ui.Edit1, Qt::Key_Return);
     Settle();
 }
 

@@ -24,6 +24,9 @@ public:
     // Ctrl+A in the list; its key release copies the selection into the runs.
     void SelectAllLines();
     void ClickMode(int mode);
+    // Selects every line and types `text` into the entry field, without Enter.
+    void TypeIntoAllLines(const QString& text);
+    void PressEnterInEdit1();
     // Presses `button` until the diagram's height no longer changes.
     void ZoomUntilSteady(QToolButton* button);
     // Delivers what an action left for the event loop: the list's layout and

@@ -90,16 +90,8 @@ TTiming MeasureModeChange(TBenchForm& bench, int runs)
 TTiming MeasureCommit(TBenchForm& bench, int runs)
 {
     const TForm1& form = *bench.Form;
-    const auto typeValue = [&bench] {
-        bench.SelectAllLines();
-        bench.Ui.Edit1->setFocus();
-        bench.Ui.Edit1->selectAll();
-        QTest::keyClicks(bench.Ui.Edit1, QStringLiteral("7"));
-    };
-    const auto pressEnter = [&bench] {
-        QTest::keyClick(bench.Ui.Edit1, Qt::Key_Return);
-        bench.Settle();
-    };
+    const auto typeValue = [&bench] { bench.TypeIntoAllLines(QStringLiteral("7")); };
+    const auto pressEnter = [&bench] { bench.PressEnterInEdit1(); };
     const TTiming timing = MeasurePainting(bench, runs, pressEnter, typeValue);
     const TValueBuffer& values = form.Document().Values();
     Expect(form.Document().Modified() && values.front() == values.back() && values.front() != 0, "the value went into every line");

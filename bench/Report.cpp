@@ -43,9 +43,9 @@ TRow ReferenceRow(const QString& action, const TTiming& timing)
             QStringLiteral("–")};
 }
 
-TRow MemoryRow(double megabytes, double targetMegabytes)
+TRow MemoryRow(const QString& what, double megabytes, double targetMegabytes)
 {
-    return {QStringLiteral("peak memory (ru_maxrss)"),
+    return {what,
             QStringLiteral("–"),
             QString::number(megabytes, 'f', 1) + QStringLiteral(" MB"),
             QStringLiteral("–"),

@@ -23,7 +23,7 @@ struct TRow {
 [[nodiscard]] TRow TimedRow(const QString& action, const TTiming& timing, double targetMs);
 // A figure that others are compared with, and has no target of its own.
 [[nodiscard]] TRow ReferenceRow(const QString& action, const TTiming& timing);
-[[nodiscard]] TRow MemoryRow(double megabytes, double targetMegabytes);
+[[nodiscard]] TRow MemoryRow(const QString& what, double megabytes, double targetMegabytes);
 
 // The table in Markdown under a heading with the date and the machine, the
 // notes as a list after it.

@@ -1,7 +1,9 @@
 #include "bench/BenchForm.h"
+#include "bench/CommandStart.h"
 #include "bench/Expect.h"
 #include "bench/FileActions.h"
 #include "bench/FormActions.h"
+#include "bench/HistoryActions.h"
 #include "bench/PeakMemory.h"
 #include "bench/Report.h"
 #include "bench/Startup.h"
@@ -10,9 +12,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
 #include <QTextStream>
 
+#include <cmath>
 #include <cstdio>
 #include <exception>
 
@@ -22,6 +26,15 @@ namespace {
 constexpr double ActionTargetMs = 50.0;
 constexpr double StartupTargetMs = 500.0;
 constexpr double MemoryTargetMegabytes = 80.0;
+// An undo must land within one frame of a 60 Hz screen.
+constexpr double FrameTargetMs = 16.0;
+// A full history of commits into every line may take this much heap.
+constexpr int HistorySteps = 1000;
+constexpr double HistoryTargetMegabytes = 10.0;
+// The evaluation command does the window's evaluation and the save of its
+// table after a process start of its own, and may take half as long again
+// as the three together.
+constexpr double CommandTargetFactor = 1.5;
 
 // Enough runs for a steady median, few enough to keep the whole run short.
 constexpr int StartupRuns = 10;
@@ -56,12 +69,36 @@ void MeasureEditing(TBenchForm& bench, TReport& report)
                                    MeasureModeChange(bench, ActionRuns), ActionTargetMs));
     report.Rows.push_back(TimedRow(QStringLiteral("commit a typed value, 2500 lines selected"),
                                    MeasureCommit(bench, ActionRuns), ActionTargetMs));
+    report.Rows.push_back(TimedRow(QStringLiteral("undo of a commit of 2500 values"), MeasureUndo(bench, ActionRuns),
+                                   FrameTargetMs));
+}
+
+// The target follows this machine: the window's evaluation, the write of its
+// table and a bare start, all measured here (medians), cut down to a tenth
+// of a millisecond.
+void MeasureCommand(TReport& report, const TRecordings& recordings, const TTiming& evaluation,
+                    const TTiming& columnWrite, const QString& folder)
+{
+    const TTiming bare = MeasureBareStart(StartupRuns);
+    const TTiming command = MeasureEvaluationCommand(recordings, QDir(folder).filePath(QStringLiteral("auswertung.txt")),
+                                                     StartupRuns);
+    const double sameWork = evaluation.Median() + columnWrite.Median() + bare.Median();
+    const double target = std::floor(10.0 * CommandTargetFactor * sameWork) / 10.0;
+    report.Rows.push_back(TimedRow(QStringLiteral("korav-auswertung temperaturen, %1 × 99 siblings (whole process)")
+                                       .arg(recordings.BaseFiles.size()), command, target));
+    report.Rows.push_back(ReferenceRow(QStringLiteral("start of a bare Qt core program"), bare));
+    report.Notes << QStringLiteral("The command's target is %1 times the window's evaluation, the column file write "
+                                   "and a bare start together (medians); it takes %2 times their sum, and %3 times "
+                                   "the evaluation and a bare start alone.")
+                        .arg(CommandTargetFactor)
+                        .arg(Ratio(command.Median(), sameWork))
+                        .arg(Ratio(command.Median(), evaluation.Median() + bare.Median()));
 }
 
 void MeasureFiles(TBenchForm& bench, TReport& report)
 {
-    report.Rows.push_back(TimedRow(QStringLiteral("column file write (8 × 1200)"),
-                                   MeasureColumnFileWrite(bench.Dir.path(), ActionRuns), ActionTargetMs));
+    const TTiming columnWrite = MeasureColumnFileWrite(bench.Dir.path(), ActionRuns);
+    report.Rows.push_back(TimedRow(QStringLiteral("column file write (8 × 1200)"), columnWrite, ActionTargetMs));
     // As many recordings as one evaluation takes: 12 passes of 99 siblings.
     const TRecordings recordings = WriteRecordings(bench.Dir.path(), TSolarEvaluation::MaxFileCount);
     const TTiming evaluation = MeasureEvaluation(bench, recordings, SlowRuns);
@@ -72,6 +109,7 @@ void MeasureFiles(TBenchForm& bench, TReport& report)
                                            .arg(recordings.Siblings.size()), plainRead));
     report.Notes << QStringLiteral("The evaluation takes %1 times a plain read of its siblings (medians).")
                         .arg(Ratio(evaluation.Median(), plainRead.Median()));
+    MeasureCommand(report, recordings, evaluation, columnWrite, bench.Dir.path());
 }
 
 TTiming MeasureRepaint(TBenchForm& bench, TReport& report, int runs, const QString& zoom)
@@ -95,7 +133,8 @@ void MeasureDiagram(TBenchForm& bench, TReport& report)
     const TTiming largest = MeasureRepaint(bench, report, SlowRuns, QStringLiteral("largest zoom"));
     report.Rows.push_back(ReferenceRow(QStringLiteral("the same through QWidget::render"),
                                        MeasureWidgetRender(bench, SlowRuns)));
-    report.Rows.push_back(MemoryRow(peak, MemoryTargetMegabytes));
+    report.Rows.push_back(MemoryRow(QStringLiteral("peak memory (ru_maxrss)"), peak, MemoryTargetMegabytes));
+
     report.Notes << QStringLiteral("A drag move, its event and the paint of the region it changes, costs %1 of a "
                                    "full repaint at the smallest zoom and %2 at the largest (medians).")
                         .arg(Percent(drag.Median(), smallest.Median()), Percent(drag.Median(), largest.Median()))
@@ -115,6 +154,9 @@ int RunBenchmarks()
     MeasureEditing(bench, report);
     MeasureFiles(bench, report);
     MeasureDiagram(bench, report);
+    // Last: it leaves a thousand commits behind.
+    report.Rows.push_back(MemoryRow(QStringLiteral("history of %1 commits of 2500 values (heap)").arg(HistorySteps),
+                                    MeasureHistoryMemory(bench, HistorySteps), HistoryTargetMegabytes));
     report.Notes << QStringLiteral("The time of an action on the window includes the paints it causes; \"met\" means even the "
                                    "slowest run stayed under the target.");
     QTextStream out(stdout);

@@ -14,7 +14,7 @@ class TestFormExport : public QObject {
     Q_OBJECT
 
 private:
-    static void selectLines(TFormFixture& f, int first, int last)
+    static void SelectLines(TFormFixture& f, int first, int last)
     {
         QAbstractItemModel* model = f.Ui.ListBox1->model();
         f.Ui.ListBox1->selectionModel()->select(QItemSelection(model->index(first, 0), model->index(last, 0)),
@@ -27,7 +27,7 @@ private slots:
     {
         TFormFixture f;
         f.Open(f.WriteValueFile("a.kos", 0, 1));
-        selectLines(f, 100, 104);
+        SelectLines(f, 100, 104);
         int shownFirst = -1;
         int shownLast = -1;
         QTimer::singleShot(0, f.Form.get(), [&] {

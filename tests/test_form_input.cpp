@@ -21,10 +21,7 @@ namespace {
 // An open document in integer mode whose value i is i, its file kept as read.
 std::unique_ptr<TFormFixture> OpenDocument()
 {
-    auto f = std::make_unique<TFormFixture>();
-    f->Open(f->WriteValueFile("a.kos"));
-    f->ClickMode(IntegerMode);
-    return f;
+    return TFormFixture::WithDocument(IntegerMode);
 }
 
 // Line `row` selected alone by a click, `text` typed without Enter.

@@ -186,7 +186,7 @@ TExpectation ExpectHex(const std::string& typed)
 }
 
 // A reading as a TExpectation, the floating-point errors caught.
-TExpectation Actual(const QString& text, int mode)
+TExpectation Actual(const QString& text, TNumberMode mode)
 {
     TExpectation actual;
     try {
@@ -312,7 +312,7 @@ static void CheckParseRow()
     QFETCH(QString, text);
     QFETCH(qint64, value);
     QFETCH(int, errorPos);
-    const TParseResult result = ParseValue(text, mode);
+    const TParseResult result = ParseValue(text, TNumberMode(mode));
     QCOMPARE(result.ErrorPos, errorPos);
     if (errorPos == 0)
         QCOMPARE(static_cast<qint64>(result.Value), value);
@@ -553,7 +553,7 @@ void TestNumbers::allValuesReadBack()
 {
     for (int v = -32768; v <= 32767; ++v) {
         const auto value = static_cast<std::int16_t>(v);
-        for (int mode : {IntegerMode, HexMode}) {
+        for (TNumberMode mode : {IntegerMode, HexMode}) {
             const QString text = FormatValue(value, mode, separator_);
             const TParseResult back = ParseValue(text, mode);
             if (back.ErrorPos != 0 || back.Value != v)

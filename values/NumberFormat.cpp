@@ -206,7 +206,7 @@ TParseResult ParseHex(QStringView text)
 
 } // namespace
 
-QString FormatValue(std::int16_t value, int numberMode, QChar decimalSeparator)
+QString FormatValue(std::int16_t value, TNumberMode numberMode, QChar decimalSeparator)
 {
     switch (numberMode) {
     case FixedPoint: {
@@ -230,7 +230,7 @@ QString FormatValue(std::int16_t value, int numberMode, QChar decimalSeparator)
     }
 }
 
-TParseResult ParseValue(const QString& text, int numberMode)
+TParseResult ParseValue(const QString& text, TNumberMode numberMode)
 {
     const QString replaced = ReplaceFirstComma(text);
     switch (numberMode) {

@@ -15,7 +15,7 @@ enum TNumberMode : int { FixedPoint = 0, IntegerMode = 1, HexMode = 2 };
 // The text of `value` in `numberMode`: fixed point with three decimals and
 // `decimalSeparator` ("0,063" for 64), the decimal integer ("-64") or four
 // upper-case hexadecimal digits ("FFC0"). An unknown mode gives an empty text.
-[[nodiscard]] QString FormatValue(std::int16_t value, int numberMode, QChar decimalSeparator);
+[[nodiscard]] QString FormatValue(std::int16_t value, TNumberMode numberMode, QChar decimalSeparator);
 
 // Value is meaningful only when ErrorPos is 0; otherwise ErrorPos is the
 // 1-based position in the text at which reading failed (beyond the end when the
@@ -31,7 +31,7 @@ struct TParseResult {
 // "Gleitkommaüberlauf" beyond double range, "Ungültige Gleitkommaoperation"
 // when the product with 1024 lies beyond the signed 64-bit range.
 // An unknown mode reads nothing (ErrorPos 1).
-[[nodiscard]] TParseResult ParseValue(const QString& text, int numberMode);
+[[nodiscard]] TParseResult ParseValue(const QString& text, TNumberMode numberMode);
 
 // Position of the upper-cased character in "0123456789ABCDEF"; 0 if absent.
 [[nodiscard]] int HexDigitValue(QChar c);

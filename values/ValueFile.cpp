@@ -3,6 +3,7 @@
 #include "values/IoError.h"
 #include "values/PosixFile.h"
 
+#include <QRegularExpression>
 #include <QtEndian>
 
 #include <fcntl.h>
@@ -56,4 +57,11 @@ void SaveValueFile(const QString& name, const TValueBuffer& buffer)
     if (file.WriteAt0(record.data(), record.size()) < record.size())
         throw EInOutError(IoCode::DiskFull);
     file.Close();
+}
+
+bool IsValueFileName(const QString& name)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\.k(os|oe|[1-9][0-9]?)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return pattern.match(name).hasMatch();
 }

@@ -22,3 +22,7 @@ using TValueBuffer = std::array<std::int16_t, ValueCount>;
 // EInOutError on failure. A read-only file is refused before the creation
 // step, which would otherwise cut it to nothing.
 void SaveValueFile(const QString& name, const TValueBuffer& buffer);
+
+// True for the names value files carry: .kos, .koe and the siblings .k1 to
+// .k99, in either case.
+[[nodiscard]] bool IsValueFileName(const QString& name);

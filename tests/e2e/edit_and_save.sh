@@ -85,7 +85,8 @@ menu_by_keys() {
     xdo key s
 }
 
-case_edit_and_save() {
+# Writes -1.25 into line 5 and saves through the menu.
+edit_line_5() {
     with_value -1280 5 >"$work/expected.kos"
     # The C locale makes "." the decimal separator; -1.25 is -1280 in fixed point.
     click_line 5
@@ -93,6 +94,10 @@ case_edit_and_save() {
     press Return
     save_with file_menu s
     expect_file "$work/expected.kos" "the saved file does not hold -1.25 in line 5 alone"
+}
+
+case_edit_and_save() {
+    edit_line_5
 
     file_menu b
     wait_for "the editor to quit" editor_ended
@@ -117,6 +122,11 @@ case_press_on_diagram() {
     press Return
     save_with file_menu s
     expect_file "$work/expected.kos" "the saved file does not hold 555 at index 200 and the original in line 1"
+}
+
+# The file is named on the command line instead of chosen in the dialog.
+case_open_from_command_line() {
+    edit_line_5
 }
 
 case_menu_by_keyboard() {
@@ -147,7 +157,11 @@ done | head -c 5000 >"$work/original.kos"
 head -c 5000 /dev/zero >"$work/blank.kos"
 cp "$work/original.kos" "$document"
 
-start_editor "$editor" "$work/user"
-open_document "$document"
+if [ "$case" = open_from_command_line ]; then
+    start_editor "$editor" "$work/user" "$document"
+else
+    start_editor "$editor" "$work/user"
+    open_document "$document"
+fi
 "case_$case"
 echo "PASSED: $case"

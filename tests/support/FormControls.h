@@ -34,6 +34,8 @@ struct TFormControls {
     QToolButton* SpeedButton2;
 
     QMenu* Bearbeiten1;
+    QAction* Rckgngig1;
+    QAction* Wiederherstellen1;
     QAction* Neu1;
     QAction* ffnen1;
     QAction* Speichern;

@@ -57,6 +57,16 @@ public:
         return Path(name);
     }
 
+    // A fixture with "a.kos" open, value i being i, shown in `mode`.
+    static std::unique_ptr<TFormFixture> WithDocument(TNumberMode mode)
+    {
+        auto f = std::make_unique<TFormFixture>();
+        f->Open(f->WriteValueFile("a.kos"));
+        if (mode != FixedPoint)
+            f->ClickMode(mode);
+        return f;
+    }
+
     void Open(const QString& path)
     {
         Windows.Paths.push_back(path);

@@ -1,0 +1,49 @@
+#include "app/TForm1.h"
+
+#include "document/Document.h"
+#include "values/IoError.h"
+#include "values/PosixFile.h"
+#include "values/ValueFile.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+// The one local value file a drag carries, or nothing.
+QString DraggedValueFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QString path = data->urls().front().toLocalFile();
+    return IsValueFileName(path) ? path : QString();
+}
+
+}  // namespace
+
+void TForm1::OpenFile(const QString& path)
+{
+    Guard([this, &path] {
+        if (!ConfirmDiscardChanges())
+            return;
+        if (!IsExistingFile(path))
+            throw EInOutError(IoCode::FileNotFound);
+        document_->Open(path);
+    });
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DraggedValueFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    const QString path = DraggedValueFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenFile(path);
+}

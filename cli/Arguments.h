@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+enum class TCommand { Help, Version, Temperatures, Energy, Range };
+
+// One call of the command, checked: an output, the inputs it names, and for
+// a range export its first and last value (indices into the value file).
+struct TRequest {
+    TCommand Command = TCommand::Help;
+    QString Output;
+    QStringList Inputs;
+    int First = 0;
+    int Last = 0;
+};
+
+// Reads the arguments after the program's name. Throws ECommandFailure with
+// the exit status of a bad argument for anything it cannot carry out.
+[[nodiscard]] TRequest ParseArguments(const QStringList& arguments);

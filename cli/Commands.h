@@ -1,0 +1,8 @@
+#pragma once
+
+#include "cli/Arguments.h"
+
+// Writes the output of an evaluation or range request through the editor's
+// own commands, answered by the command's window-system layer. Throws
+// ECommandFailure; the output is then as it was before.
+void RunExport(const TRequest& request);

@@ -1,0 +1,36 @@
+#include "cli/Program.h"
+
+#include "cli/Arguments.h"
+#include "cli/CommandFailure.h"
+#include "cli/Commands.h"
+#include "cli/Console.h"
+#include "cli/Usage.h"
+
+#include <new>
+
+namespace {
+
+void CarryOut(const TRequest& request)
+{
+    switch (request.Command) {
+    case TCommand::Help: PrintOutput(UsageText()); break;
+    case TCommand::Version: PrintOutput(VersionText()); break;
+    default: RunExport(request); break;
+    }
+}
+
+}  // namespace
+
+int RunCommandLine(const QStringList& arguments)
+{
+    try {
+        CarryOut(ParseArguments(arguments));
+        return 0;
+    } catch (const ECommandFailure& failure) {
+        PrintError(failure.Text());
+        return failure.ExitCode();
+    } catch (const std::bad_alloc&) {
+        PrintError(QStringLiteral("Zu wenig Arbeitsspeicher."));
+        return ECommandFailure::FileError;
+    }
+}

@@ -1,0 +1,276 @@
+#include "support/FormFixture.h"
+
+#include "bereich/BereichDlg.h"
+#include "export/ExportState.h"
+#include "values/ValueFile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+struct TCommandRun {
+    int ExitCode = -1;
+    QByteArray Output;
+    QByteArray Errors;
+};
+
+// The command as a script starts it, on a machine without a display: a
+// platform plugin that cannot start would end it before it wrote a byte.
+TCommandRun RunCommand(const QStringList& arguments, rlim_t fileSizeLimit = RLIM_INFINITY)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    process.setProcessEnvironment(environment);
+    // Writes beyond the limit come up short, as on a full disk.
+    if (fileSizeLimit != RLIM_INFINITY)
+        process.setChildProcessModifier([fileSizeLimit] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{fileSizeLimit, fileSizeLimit};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    process.start(QStringLiteral(KORAV_AUSWERTUNG), arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+[[nodiscard]] QString FirstLine(const QByteArray& text)
+{
+    return QString::fromUtf8(text.left(text.indexOf('\n')));
+}
+
+struct TValueFileSpec {
+    const char* Name;
+    int First;
+    int Step;
+};
+
+// Three recordings with gaps: a.k3 is missing and repeats a.k2, b.k1 to
+// b.k49 are missing and repeat the base file, c ends after c.k3.
+constexpr TValueFileSpec RecordingFiles[] = {
+    {"a.kos", 100, 3}, {"a.k1", -20, 5}, {"a.k2", 900, -2}, {"a.k4", 32000, 1}, {"a.k99", -32768, 11},
+    {"b.koe", -500, 7}, {"b.k50", 64, 0},
+    {"c.kos", 2000, -1}, {"c.k1", 1, 1}, {"c.k2", 7, 13}, {"c.k3", -3, -9},
+};
+
+void WriteRecordings(const TFormFixture& f)
+{
+    for (const TValueFileSpec& file : RecordingFiles)
+        f.WriteValueFile(QString::fromLatin1(file.Name), file.First, file.Step);
+}
+
+// "Temperaturen" or "Energie 1" over `inputs`, then its save, in a fresh window.
+void EvaluateInWindow(TFormFixture& f, const QString& command, const QStringList& inputs, const QString& output)
+{
+    const bool temperatures = command == QLatin1String("temperaturen");
+    f.Ui.Edit2->setText(QString::number(inputs.size()));
+    for (const QString& input : inputs)
+        f.Windows.Paths.push_back(input);
+    (temperatures ? f.Ui.Temperaturen1 : f.Ui.Energie1)->trigger();
+    f.Windows.Paths.push_back(output);
+    (temperatures ? f.Ui.Speichernunter1 : f.Ui.Energie1speichernunter1)->trigger();
+}
+
+// "Grafik speichern..." of the opened file with the range typed into the dialog.
+void ExportRangeInWindow(TFormFixture& f, const QString& input, int first, int last, const QString& output)
+{
+    f.Open(input);
+    QTimer::singleShot(0, f.Form.get(), [&f, first, last] {
+        f.Ui.BereichDlg->SetFirst(first);
+        f.Ui.BereichDlg->SetLast(last);
+        f.Ui.BereichDlg->accept();
+    });
+    f.Windows.Paths.push_back(output);
+    f.Ui.GrafikSpeichern->trigger();
+}
+
+QStringList FixturePaths(const TFormFixture& f, const QStringList& names)
+{
+    QStringList result;
+    for (const QString& name : names)
+        result << f.Path(name);
+    return result;
+}
+
+// Value files for the calls that fail: a good one, one a byte short, and a
+// recording whose third sibling is a byte short.
+void WriteFailingInputs(const QString& folder)
+{
+    const QDir dir(folder);
+    for (const char* name : {"gut.kos", "rec.kos", "rec.k1", "rec.k2"})
+        WriteBytes(dir.filePath(QString::fromLatin1(name)), PatternBytes(ValueFileSize));
+    WriteBytes(dir.filePath(QStringLiteral("kurz.kos")), PatternBytes(ValueFileSize - 1));
+    WriteBytes(dir.filePath(QStringLiteral("rec.k3")), PatternBytes(ValueFileSize - 1));
+}
+
+QStringList InFolder(QStringList arguments, const QString& folder)
+{
+    return arguments.replaceInStrings(QStringLiteral("{dir}"), folder);
+}
+
+}  // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sameBytesAsTheWindow_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        const QStringList three{"a.kos", "b.koe", "c.kos"};
+        QTest::newRow("temperaturen, three recordings") << "temperaturen" << three << 0 << 0;
+        QTest::newRow("energie, three recordings") << "energie" << three << 0 << 0;
+        QTest::newRow("energie, twelve recordings") << "energie" << (three + three + three + three) << 0 << 0;
+        QTest::newRow("bereich, the first 1200") << "bereich" << QStringList{"a.kos"} << 0 << 1199;
+        QTest::newRow("bereich, up to the last value") << "bereich" << QStringList{"c.kos"} << 1300 << 2499;
+        QTest::newRow("bereich, one value") << "bereich" << QStringList{"b.koe"} << 7 << 7;
+    }
+
+    void sameBytesAsTheWindow()
+    {
+        QFETCH(QString, command);
+        QFETCH(QStringList, inputs);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        TFormFixture f;
+        WriteRecordings(f);
+        const bool range = command == QLatin1String("bereich");
+        if (range)
+            ExportRangeInWindow(f, f.Path(inputs.front()), first, last, f.Path("fenster.txt"));
+        else
+            EvaluateInWindow(f, command, FixturePaths(f, inputs), f.Path("fenster.txt"));
+        QVERIFY(f.Windows.Errors.isEmpty());
+        const QByteArray expected = ReadBytes(f.Path("fenster.txt"));
+        QCOMPARE(expected.count('\n'), qsizetype{ColumnRowCount + 1});
+
+        // An older, longer output is replaced whole.
+        WriteBytes(f.Path("befehl.txt"), QByteArray(2 * expected.size(), 'x'));
+        QStringList arguments{command, "-o", f.Path("befehl.txt")};
+        if (range)
+            arguments << "--von" << QString::number(first) << "--bis" << QString::number(last);
+        const TCommandRun run = RunCommand(arguments + FixturePaths(f, inputs));
+        QCOMPARE(run.Errors, QByteArray());
+        QCOMPARE(run.ExitCode, 0);
+        QVERIFY(ReadBytes(f.Path("befehl.txt")) == expected);
+    }
+
+    void callsAndTheirAnswers_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        // Of standard output on success, of standard error otherwise.
+        QTest::addColumn<QString>("answer");
+        const QStringList out{"-o", "{dir}/aus.txt"};
+        const QString good = QStringLiteral("{dir}/gut.kos");
+        const QStringList range = QStringList{"bereich"} + out;
+        QTest::newRow("help") << QStringList{"temperaturen", "--help"} << 0 << "Aufruf:";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "korav-auswertung " KORAV_VERSION;
+        QTest::newRow("no command") << QStringList{} << 1
+                                    << "korav-auswertung: Es fehlt der Befehl: temperaturen, energie oder bereich.";
+        QTest::newRow("unknown command") << QStringList{"summe", "-o", "x", good} << 1
+                                         << "korav-auswertung: Der Befehl 'summe' ist unbekannt.";
+        QTest::newRow("no output") << QStringList{"temperaturen", good} << 1
+                                   << "korav-auswertung: Es fehlt die Ausgabedatei: -o AUSGABE.";
+        QTest::newRow("-o without its value") << QStringList{"energie", good, "-o"} << 1
+                                              << "korav-auswertung: Nach '-o' fehlt der Wert.";
+        QTest::newRow("-o twice") << QStringList{"energie", good} + out + out << 1
+                                  << "korav-auswertung: Die Option '-o' steht doppelt.";
+        QTest::newRow("unknown option") << QStringList{"energie", "-x", good} + out << 1
+                                        << "korav-auswertung: Die Option '-x' ist unbekannt.";
+        QTest::newRow("range option to an evaluation") << QStringList{"energie", "--von", "1", good} + out << 1
+                                                       << "korav-auswertung: Die Option '--von' gilt nur für bereich.";
+        QTest::newRow("no base file") << QStringList{"temperaturen"} + out << 1
+                                      << "korav-auswertung: Es fehlt mindestens eine Basisdatei.";
+        QTest::newRow("thirteen base files") << QStringList{"temperaturen"} + out + QStringList(13, good) << 1
+                                             << "korav-auswertung: Die Solarauswertung fasst höchstens 12 Dateien.";
+        QTest::newRow("--von not a number") << range + QStringList{"--von", "1a", "--bis", "5", good} << 1
+                                            << "korav-auswertung: '1a' ist kein gültiger Integerwert.";
+        QTest::newRow("--bis missing") << range + QStringList{"--von", "0", good} << 1
+                                       << "korav-auswertung: bereich braucht --von N und --bis M.";
+        QTest::newRow("range of 1201 values") << range + QStringList{"--von", "$10", "--bis", "1216", good} << 1
+                                              << "korav-auswertung: Ein Bereich umfasst höchstens 1200 Werte.";
+        QTest::newRow("range beyond the values") << range + QStringList{"--von", "2000", "--bis", "2500", good} << 1
+                                                 << "korav-auswertung: Die Werte einer Datei sind von 0 bis 2499 "
+                                                    "nummeriert.";
+        QTest::newRow("range backwards") << range + QStringList{"--von", "10", "--bis", "9", good} << 1
+                                         << "korav-auswertung: Der letzte Wert liegt vor dem ersten: --bis ist kleiner als "
+                                            "--von.";
+        QTest::newRow("range of two files") << range + QStringList{"--von", "0", "--bis", "9", good, good} << 1
+                                            << "korav-auswertung: bereich liest genau eine Wertedatei.";
+        QTest::newRow("base file missing") << QStringList{"temperaturen"} + out + QStringList{good, "{dir}/fehlt.kos"}
+                                           << 2 << "korav-auswertung: {dir}/fehlt.kos: Datei nicht gefunden.";
+        QTest::newRow("sibling too short") << QStringList{"energie"} + out + QStringList{"{dir}/rec.kos"} << 2
+                                           << "korav-auswertung: {dir}/rec.k3: Versuch hinter dem Dateiende zu lesen.";
+        QTest::newRow("value file too short") << range + QStringList{"--von", "0", "--bis", "9", "{dir}/kurz.kos"}
+                                              << 2
+                                              << "korav-auswertung: {dir}/kurz.kos: Versuch hinter dem Dateiende "
+                                                 "zu lesen.";
+        QTest::newRow("value file missing") << range + QStringList{"--von", "0", "--bis", "9", "{dir}/fehlt.kos"}
+                                            << 2 << "korav-auswertung: {dir}/fehlt.kos: Datei nicht gefunden.";
+    }
+
+    void callsAndTheirAnswers()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, answer);
+        QTemporaryDir dir;
+        WriteFailingInputs(dir.path());
+        const TCommandRun run = RunCommand(InFolder(arguments, dir.path()));
+        QCOMPARE(run.ExitCode, exitCode);
+        const bool success = exitCode == 0;
+        QCOMPARE(FirstLine(success ? run.Output : run.Errors), answer.replace(QStringLiteral("{dir}"), dir.path()));
+        QCOMPARE(success ? run.Errors : run.Output, QByteArray());
+        QVERIFY(!QFile::exists(dir.filePath("aus.txt")));
+    }
+
+    void failedOutputLeavesNoHalfFile_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<int>("fileSizeLimit");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("folder missing") << "fehlt/aus.txt" << false << 0 << "Ungültiger Dateiname.";
+        QTest::newRow("read-only output") << "aus.txt" << true << 0 << "E/A-Fehler 105.";
+        QTest::newRow("disk full half way") << "aus.txt" << false << 50000 << "Zu wenig Speicherplatz.";
+    }
+
+    void failedOutputLeavesNoHalfFile()
+    {
+        QFETCH(QString, output);
+        QFETCH(bool, readOnly);
+        QFETCH(int, fileSizeLimit);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        WriteFailingInputs(dir.path());
+        const QByteArray old("SO1 \r\n   1.00000 \r\n");
+        WriteBytes(dir.filePath("aus.txt"), old);
+        if (readOnly)
+            MakeReadOnly(dir.filePath("aus.txt"));
+        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+
+        const QString target = dir.filePath(output);
+        const TCommandRun run = RunCommand({"temperaturen", "-o", target, dir.filePath("gut.kos")},
+                                           fileSizeLimit > 0 ? static_cast<rlim_t>(fileSizeLimit) : RLIM_INFINITY);
+        QCOMPARE(run.ExitCode, 2);
+        QCOMPARE(FirstLine(run.Errors), QStringLiteral("korav-auswertung: %1: %2").arg(target, message));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+        QCOMPARE(ReadBytes(dir.filePath("aus.txt")), old);
+    }
+};
+
+QTEST_MAIN(TestCli)
+#include "test_cli.moc"
