@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QItemSelection>
+#include <QLineEdit>
 #include <QMenu>
 #include <QUndoStack>
 
@@ -77,4 +78,10 @@ void TForm1::RestoreSelection(const std::vector<int>& lines)
     SelectRows(lines);
     SyncRunsFromList();
     UpdateMeanIfShown();
+    // The field shows the value of the line now current, unless it holds
+    // what the user typed.
+    if (!Edit1->isModified()) {
+        ShowValueInEdit1(ItemIndex());
+        Edit1->selectAll();
+    }
 }

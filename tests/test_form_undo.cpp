@@ -76,6 +76,7 @@ private slots:
         QCOMPARE(f->Ui.Edit3->text(), mean);
         QCOMPARE(f->Ui.ListBox1->model()->index(lines.back(), 0).data().toString(),
                  QStringLiteral("%1    %1").arg(lines.back()));
+        QCOMPARE(f->Ui.Edit1->text(), QString::number(lines.back()));
         QCOMPARE(f->Ui.Wiederherstellen1->text(), QStringLiteral("&Wiederherstellen: ") + caption);
         QVERIFY(!f->Ui.Rckgngig1->isEnabled() && f->Ui.Wiederherstellen1->isEnabled());
 
