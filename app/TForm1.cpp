@@ -56,9 +56,9 @@ TForm1::TForm1(TWindowSystem& windowSystem, QWidget* parent)
 
 TForm1::~TForm1()
 {
-    // The history goes while the document it reports to is still there.
-    delete undoStack_;
-    undoStack_ = nullptr;
+    // The history is deleted with the window's children, after the document
+    // and the menu items it reports to; it must report nothing then.
+    undoStack_->disconnect(this);
 }
 
 void TForm1::FormCreate()

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "controls/FocusReason.h"
 #include "controls/KeyCodes.h"
 #include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
@@ -17,13 +18,9 @@
 
 namespace {
 
-bool IsProgramFocusChange(const QEvent* event)
+bool MovesToAnotherControl(const QEvent* event)
 {
-    // Opening a menu, by mouse or keyboard, or switching windows is not a
-    // move to another control: a typed value keeps waiting.
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-           reason != Qt::MenuBarFocusReason;
+    return IsMoveToAnotherControl(static_cast<const QFocusEvent*>(event)->reason());
 }
 
 // Keys an edit field would take for itself that belong to the window's menu.
@@ -51,9 +48,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::KeyPress) {
         const int key = VirtualKeyCode(*static_cast<QKeyEvent*>(event));
         Guard([this, key] { Edit1KeyDown(key); });
-    } else if (type == QEvent::FocusIn && IsProgramFocusChange(event)) {
+    } else if (type == QEvent::FocusIn && MovesToAnotherControl(event)) {
         Guard([this] { Edit1Enter(); });
-    } else if (type == QEvent::FocusOut && IsProgramFocusChange(event)) {
+    } else if (type == QEvent::FocusOut && MovesToAnotherControl(event)) {
         GuardFocusChange([this] { Edit1Exit(); });
     }
     return QMainWindow::eventFilter(watched, event);

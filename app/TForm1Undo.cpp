@@ -28,7 +28,9 @@ void TForm1::CreateUndoItems()
     Rckgngig1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     Wiederherstellen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
     Bearbeiten1->addSeparator();
-    UpdateUndoItems();
+    // Nothing to undo before a document exists.
+    Rckgngig1->setEnabled(false);
+    Wiederherstellen1->setEnabled(false);
 }
 
 // A new or opened document starts without history; a save marks the state
@@ -52,9 +54,7 @@ void TForm1::Wiederherstellen1Click()
 
 void TForm1::UpdateUndoItems()
 {
-    if (!undoStack_)
-        return;
-    const bool loaded = document_ && document_->Loaded();
+    const bool loaded = document_->Loaded();
     Rckgngig1->setEnabled(loaded && undoStack_->canUndo());
     Wiederherstellen1->setEnabled(loaded && undoStack_->canRedo());
     Rckgngig1->setText(UndoCaption(QStringLiteral("&Rückgängig"), undoStack_->index() - 1));

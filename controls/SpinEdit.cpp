@@ -1,5 +1,7 @@
 #include "controls/SpinEdit.h"
 
+#include "controls/FocusReason.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -67,19 +69,11 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event)
 void TSpinEdit::focusOutEvent(QFocusEvent* event)
 {
     const int value = Value();
-    if (IsLeaving(event->reason()) && Clamped(value) != value)
+    if (IsMoveToAnotherControl(event->reason()) && Clamped(value) != value)
         SetValue(value);
     QAbstractSpinBox::focusOutEvent(event);
 }
 
-// A window losing the activation (its dialog closing included), a popup or
-// the menu bar take the focus only for a while: the user has not left the
-// field, and what was typed must stay as typed.
-bool TSpinEdit::IsLeaving(Qt::FocusReason reason)
-{
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-           && reason != Qt::MenuBarFocusReason;
-}
 
 std::int64_t TSpinEdit::Clamped(std::int64_t value) const
 {

@@ -41,7 +41,6 @@ protected:
 private:
     [[nodiscard]] std::int64_t Clamped(std::int64_t value) const;
     [[nodiscard]] static bool IsRefused(const QString& typed);
-    [[nodiscard]] static bool IsLeaving(Qt::FocusReason reason);
 
     int minValue_ = 0;
     int maxValue_ = 0;

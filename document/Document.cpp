@@ -55,10 +55,7 @@ void TDocument::SetValues(const std::vector<int>& indices, const std::vector<std
 
 void TDocument::SetModified(bool modified)
 {
-    if (modified_ == modified)
-        return;
     modified_ = modified;
-    emit ModifiedChanged(modified);
 }
 
 void TDocument::SetName(const QString& name)

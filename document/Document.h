@@ -48,7 +48,6 @@ signals:
     void ValuesChanged(const std::vector<int>& indices);
     // The name or the loaded state changed: the title follows.
     void NameChanged();
-    void ModifiedChanged(bool modified);
 
 private:
     void SetName(const QString& name);
