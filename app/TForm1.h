@@ -32,6 +32,7 @@ class TKurvenDlg;
 class TListBox;
 class TPaintBox;
 class TSolarEvaluation;
+struct TDiagramScene;
 struct TExportState;
 struct TSelectionRun;
 
@@ -96,6 +97,8 @@ public:
     // Diagram.
     void SetupAxisForMode();
     void PaintBox1Paint(TCanvas& canvas);
+    // What the diagram shows now, for the screen and for a picture of it.
+    [[nodiscard]] TDiagramScene Scene() const;
     void PaintBox1MouseDown(const QMouseEvent& event);
     void PaintBox1MouseMove(const QMouseEvent& event);
     void PaintBox1MouseUp();

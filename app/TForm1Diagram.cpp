@@ -3,6 +3,7 @@
 #include "controls/ListBox.h"
 #include "diagram/AxisSetup.h"
 #include "diagram/Canvas.h"
+#include "diagram/DiagramScene.h"
 #include "diagram/DragSelection.h"
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
@@ -19,6 +20,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <memory>
 
 void TForm1::ConnectDiagramHandlers()
 {
@@ -39,22 +41,25 @@ void TForm1::SetupAxisForMode()
 
 void TForm1::PaintBox1Paint(TCanvas& canvas)
 {
-    diagram_->DrawFrame(canvas);
-    const TVisibleRange visible = diagram_->VisibleRange(canvas.ClipRect());
-    const TValueBuffer& values = document_->Values();
-    const int width = KurvenDlg->CurveWidth();
-    switch (NumberMode()) {
-    case FixedPoint: diagram_->DrawCurve(canvas, visible, values, 1024.0, curveColor_, width); break;
-    case IntegerMode: diagram_->DrawCurve(canvas, visible, values, 1.0, curveColor_, width); break;
-    case HexMode: diagram_->DrawCurveUnsigned(canvas, visible, values, curveColor_, width); break;
-    }
-    if (Mittelwert1->isChecked()) {
-        std::vector<bool> selected(ValueCount, false);
-        for (const int line : SelectedLines())
-            selected[line] = true;
-        diagram_->DrawMeanMarks(canvas, canvas.ClipRect(), [&selected](int i) { return selected[i]; }, meanValue_);
-    }
+    PaintDiagram(canvas, *diagram_, Scene());
     dragRectangle_.Draw(canvas);
+}
+
+TDiagramScene TForm1::Scene() const
+{
+    TDiagramScene scene;
+    scene.Values = &document_->Values();
+    scene.Mode = NumberMode();
+    scene.CurveColor = curveColor_;
+    scene.CurveWidth = KurvenDlg->CurveWidth();
+    if (Mittelwert1->isChecked()) {
+        auto selected = std::make_shared<std::vector<bool>>(ValueCount, false);
+        for (const int line : SelectedLines())
+            (*selected)[std::size_t(line)] = true;
+        scene.IsSelected = [selected](int i) { return (*selected)[std::size_t(i)]; };
+        scene.MeanValue = meanValue_;
+    }
+    return scene;
 }
 
 void TForm1::ZoomTo(int height)

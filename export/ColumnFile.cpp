@@ -1,11 +1,7 @@
 #include "export/ColumnFile.h"
 
-#include "values/IoError.h"
-#include "values/PosixFile.h"
+#include "values/WholeFile.h"
 
-#include <QSaveFile>
-
-#include <cerrno>
 #include <cstdlib>
 
 namespace {
@@ -40,33 +36,6 @@ QByteArray ColumnFileBytes(const TExportState& state)
     return bytes;
 }
 
-// Qt leaves errno as the failing system call set it; a check Qt makes by
-// itself (a folder as target) fails with errno still 0.
-[[noreturn]] void throwLastError(const QString& path, int fallback)
-{
-    ThrowIoError(errno != 0 ? errno : fallback, path);
-}
-
-void WriteReplacing(const QString& path, const QByteArray& bytes)
-{
-    if (!IsUsableFileName(path))
-        throw EInOutError(IoCode::InvalidName);
-    // The permission bits are checked here because root would replace the
-    // file regardless of them.
-    if (IsReadOnlyFile(path))
-        throw EInOutError(IoCode::NotOpenForOutput);
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throwLastError(path, EISDIR);
-    errno = 0;
-    if (file.write(bytes) != bytes.size())
-        throwLastError(path, ENOSPC);
-    errno = 0;
-    if (!file.commit())
-        throwLastError(path, EIO);
-}
-
 }  // namespace
 
 QByteArray FormatColumnCell(std::int32_t cell)
@@ -84,5 +53,5 @@ QByteArray FormatColumnCell(std::int32_t cell)
 
 void WriteColumnFile(const TExportState& state)
 {
-    WriteReplacing(state.ExportFileName, ColumnFileBytes(state));
+    WriteWholeFile(state.ExportFileName, ColumnFileBytes(state));
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "values/NumberFormat.h"
+#include "values/ValueFile.h"
+
+#include <functional>
+
+class TCanvas;
+class TDiagram;
+
+// A second recording drawn behind the curve, for comparison.
+struct TComparisonCurve {
+    const TValueBuffer* Values = nullptr;
+    int Color = 0;
+};
+
+// Everything the diagram surface shows apart from the drag rectangle. The
+// window paints it on screen and a picture of the diagram renders the same
+// scene, so both show exactly the same pixels.
+struct TDiagramScene {
+    const TValueBuffer* Values = nullptr;
+    TNumberMode Mode = FixedPoint;
+    int CurveColor = 0x00FF00;
+    int CurveWidth = 1;
+    TComparisonCurve Comparison;
+    // Mean marks are drawn only with a selection test.
+    std::function<bool(int)> IsSelected;
+    double MeanValue = 0.0;
+};
+
+// Frame, comparison curve, curve and mean marks, within the canvas's clip.
+void PaintDiagram(TCanvas& canvas, const TDiagram& diagram, const TDiagramScene& scene);
