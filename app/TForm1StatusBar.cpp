@@ -45,10 +45,12 @@ void TForm1::UpdateSelectionItems()
 void TForm1::Statusleiste1Click()
 {
     const bool on = Statusleiste1->isChecked();
-    const int barHeight = StatusBar1->height();
+    const int change = on ? StatusBar1->height() : -StatusBar1->height();
+    // Taken before the minimum grows, which already resizes a window below it.
+    const int grown = height() + change;
     StatusBar1->setVisible(on);
-    setMinimumHeight(minimumHeight() + (on ? barHeight : -barHeight));
-    resize(width(), height() + (on ? barHeight : -barHeight));
+    setMinimumHeight(minimumHeight() + change);
+    resize(width(), grown);
     FormResize();
     UpdateStatusBar();
 }
