@@ -4,6 +4,7 @@
 #include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
+#include "document/Comparison.h"
 #include "document/Document.h"
 #include "export/ExportState.h"
 #include "export/SolarEvaluation.h"
@@ -47,6 +48,7 @@ TForm1::TForm1(TWindowSystem& windowSystem, QWidget* parent)
     setFont(font);
     CreateControls();
     CreateMenus();
+    CreateStatusBar();
     FormCreate();
     setMinimumSize(DesignWidth, DesignHeight);
     setGeometry(190, 141, DesignWidth, DesignHeight);
@@ -71,6 +73,7 @@ void TForm1::FormCreate()
     diagram_ = std::make_unique<TDiagram>(PaintBox1->size());
     ConnectDocument();
     ConnectUndo();
+    ConnectSelection();
 }
 
 void TForm1::CreateControls()
@@ -172,6 +175,11 @@ void TForm1::CreateDialogs()
     BereichDlg->setObjectName(QStringLiteral("BereichDlg"));
     KurvenDlg = new TKurvenDlg(this);
     KurvenDlg->setObjectName(QStringLiteral("KurvenDlg"));
+}
+
+const TValueBuffer* TForm1::ComparisonValues() const
+{
+    return comparison_ ? &comparison_->Values : nullptr;
 }
 
 TNumberMode TForm1::NumberMode() const

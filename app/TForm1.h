@@ -2,6 +2,7 @@
 
 #include "diagram/DragRectangle.h"
 #include "values/NumberFormat.h"
+#include "values/ValueFile.h"
 #include "winsys/WindowSystem.h"
 
 #include <QMainWindow>
@@ -21,11 +22,13 @@ class QLineEdit;
 class QMenu;
 class QMouseEvent;
 class QScrollArea;
+class QStatusBar;
 class QStringListModel;
 class QToolButton;
 class QUndoStack;
 class TBereichDlg;
 class TCanvas;
+struct TComparison;
 class TDiagram;
 class TDocument;
 class TKurvenDlg;
@@ -55,6 +58,9 @@ public:
     [[nodiscard]] const TSolarEvaluation& SolarEvaluation() const { return *solarEvaluation_; }
     [[nodiscard]] double MeanValue() const { return meanValue_; }
     [[nodiscard]] int CurveColor() const { return curveColor_; }
+    [[nodiscard]] int ComparisonColor() const { return comparisonColor_; }
+    // The values of the comparison curve, or null while none is loaded.
+    [[nodiscard]] const TValueBuffer* ComparisonValues() const;
     [[nodiscard]] TNumberMode NumberMode() const;
     [[nodiscard]] int ItemIndex() const;
     [[nodiscard]] int TopIndex() const;
@@ -93,6 +99,7 @@ public:
     void AusListekopieren1Click();
     void Einfgen1Click();
     void Lschen1Click();
+    void Linearverbinden1Click();
 
     // Diagram.
     void SetupAxisForMode();
@@ -105,6 +112,12 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void KurvendarstellungClick();
+    void Vergleichskurveladen1Click();
+    void Vergleichskurveentfernen1Click();
+
+    // The status bar.
+    void Statusleiste1Click();
+    void UpdateStatusBar();
 
     // The history of value edits.
     void Rckgngig1Click();
@@ -153,18 +166,23 @@ private:
     void CreateUndoItems();
     void CreateViewMenu();
     void CreateSolarMenu();
+    void CreateStatusBar();
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (TForm1::*handler)());
     void CreateDialogs();
     void ConnectDocument();
     void ConnectListHandlers();
     void ConnectDiagramHandlers();
     void ConnectUndo();
+    void ConnectSelection();
 
     void ResetView();
     void UpdateMenus();
     void UpdateEditVisibility();
     void UpdateTitle();
     void ShowValues(const std::vector<int>& indices);
+    [[nodiscard]] int PaneHeight() const;
+    // The open dialog of value files, shared by "Öffnen..." and the comparison.
+    [[nodiscard]] std::optional<QString> ExecuteOpenValueFile();
 
     // The change prompt: false when the user cancels, or asked to save and
     // then cancelled the save dialog, so nothing gets lost.
@@ -194,10 +212,18 @@ private:
     void UpdateUndoItems();
     [[nodiscard]] QString UndoCaption(const QString& action, int step) const;
     void RestoreSelection(const std::vector<int>& lines);
+    void ShowCurrentValueUnlessTyped();
 
     // Diagram helpers.
     void ZoomTo(int height);
     void FinishDiagramSelection();
+    void PaintBox1MouseLeave();
+    void UpdateComparisonItems();
+
+    // Status bar helpers.
+    [[nodiscard]] QString SelectionStatusText() const;
+    [[nodiscard]] QString HoverStatusText(int index) const;
+    void UpdateSelectionItems();
 
     // Controls and menu items.
     QLabel* Label1 = nullptr;
@@ -213,6 +239,9 @@ private:
     QFrame* Panel1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* StatusPanel1 = nullptr;
+    QLabel* StatusPanel2 = nullptr;
     TFileDialog OpenDialog1;
     TFileDialog SaveDialog1;
 
@@ -231,11 +260,15 @@ private:
     QAction* AusListekopieren1 = nullptr;
     QAction* Einfgen1 = nullptr;
     QAction* Lschen1 = nullptr;
+    QAction* Linearverbinden1 = nullptr;
     QMenu* Anzeigen1 = nullptr;
     QAction* Zahlenwerte1 = nullptr;
     QAction* Grafik1 = nullptr;
     QAction* Mittelwert1 = nullptr;
+    QAction* Statusleiste1 = nullptr;
     QAction* Kurvendarstellung = nullptr;
+    QAction* Vergleichskurveladen1 = nullptr;
+    QAction* Vergleichskurveentfernen1 = nullptr;
     QMenu* Solarauswertung1 = nullptr;
     QAction* Temperaturen1 = nullptr;
     QAction* Energie1 = nullptr;
@@ -252,6 +285,10 @@ private:
     std::unique_ptr<TSolarEvaluation> solarEvaluation_;
     double meanValue_ = 0.0;
     int curveColor_ = 0x00FF00;
+    int comparisonColor_ = 0x0000FF;
+    std::unique_ptr<TComparison> comparison_;
+    // The index under the mouse while it is over the diagram.
+    std::optional<int> hoverIndex_;
     QStringListModel* listModel_ = nullptr;
     QUndoStack* undoStack_ = nullptr;
     QButtonGroup* numberModeButtons_ = nullptr;

@@ -8,6 +8,7 @@
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
 #include "diagram/Zoom.h"
+#include "document/Comparison.h"
 #include "document/Document.h"
 #include "kurven/KurvenDlg.h"
 #include "values/NumberFormat.h"
@@ -29,6 +30,9 @@ void TForm1::ConnectDiagramHandlers()
     PaintBox1->OnMouseMove = Guarded(&TForm1::PaintBox1MouseMove);
     const std::function<void()> mouseUp = Guarded(&TForm1::PaintBox1MouseUp);
     PaintBox1->OnMouseUp = [mouseUp](QMouseEvent&) { mouseUp(); };
+    PaintBox1->OnMouseLeave = Guarded(&TForm1::PaintBox1MouseLeave);
+    // Moves without a button tell the status bar what is under the mouse.
+    PaintBox1->setMouseTracking(true);
 }
 
 void TForm1::SetupAxisForMode()
@@ -52,6 +56,8 @@ TDiagramScene TForm1::Scene() const
     scene.Mode = NumberMode();
     scene.CurveColor = curveColor_;
     scene.CurveWidth = KurvenDlg->CurveWidth();
+    if (comparison_)
+        scene.Comparison = {&comparison_->Values, comparisonColor_};
     if (Mittelwert1->isChecked()) {
         auto selected = std::make_shared<std::vector<bool>>(ValueCount, false);
         for (const int line : SelectedLines())
@@ -107,9 +113,11 @@ void TForm1::PaintBox1MouseDown(const QMouseEvent& event)
 
 void TForm1::PaintBox1MouseMove(const QMouseEvent& event)
 {
+    const int index = diagram_->IndexAt(event.position().toPoint().x());
+    hoverIndex_ = index;
+    UpdateStatusBar();
     if (event.buttons() != Qt::LeftButton || event.modifiers() != Qt::NoModifier)
         return;
-    const int index = diagram_->IndexAt(event.position().toPoint().x());
     ListBox1->Tag = 1;
     const int anchorColumn = diagram_->ColumnOf(ItemIndex());
     PaintBox1->Tag = diagram_->ColumnOf(index);
@@ -137,5 +145,28 @@ void TForm1::KurvendarstellungClick()
         return;
     if (const std::optional<int> color = KurvenDlg->ChosenColor())
         curveColor_ = *color;
+    comparisonColor_ = KurvenDlg->ComparisonColor();
     PaintBox1->update();
+}
+
+// The comparison stays while documents are opened, until it is removed.
+void TForm1::Vergleichskurveladen1Click()
+{
+    if (const std::optional<QString> chosen = ExecuteOpenValueFile()) {
+        comparison_ = std::make_unique<TComparison>(LoadComparison(*chosen));
+        UpdateComparisonItems();
+    }
+}
+
+void TForm1::Vergleichskurveentfernen1Click()
+{
+    comparison_.reset();
+    UpdateComparisonItems();
+}
+
+void TForm1::UpdateComparisonItems()
+{
+    Vergleichskurveentfernen1->setEnabled(document_->Loaded() && comparison_);
+    PaintBox1->update();
+    UpdateStatusBar();
 }

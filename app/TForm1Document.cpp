@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QStringListModel>
 #include <QUndoStack>
 
@@ -43,6 +44,7 @@ void TForm1::ShowValues(const std::vector<int>& indices)
     for (const int line : indices)
         listModel_->setData(listModel_->index(line), ValueLine(line));
     PaintBox1->update();
+    UpdateStatusBar();
 }
 
 bool TForm1::ConfirmDiscardChanges()
@@ -69,10 +71,15 @@ void TForm1::ffnen1Click()
 {
     if (!ConfirmDiscardChanges())
         return;
+    if (const std::optional<QString> chosen = ExecuteOpenValueFile())
+        document_->Open(*chosen);
+}
+
+std::optional<QString> TForm1::ExecuteOpenValueFile()
+{
     OpenDialog1.Filter = ValueFileFilter;
     OpenDialog1.DefaultExt = QStringLiteral("*.k*");
-    if (const std::optional<QString> chosen = windowSystem_.ExecuteOpen(OpenDialog1))
-        document_->Open(*chosen);
+    return windowSystem_.ExecuteOpen(OpenDialog1);
 }
 
 void TForm1::SpeichernClick()
@@ -142,9 +149,16 @@ void TForm1::resizeEvent(QResizeEvent* event)
     FormResize();
 }
 
+// The height the panes are laid out for: a shown status bar adds its own
+// height to the window and takes none from the panes.
+int TForm1::PaneHeight() const
+{
+    return height() - (IsShown(StatusBar1) ? StatusBar1->height() : 0);
+}
+
 void TForm1::FormResize()
 {
-    const int outerHeight = height();
+    const int outerHeight = PaneHeight();
     const int outerWidth = width();
     ListBox1->resize(ListBox1->width(), outerHeight - 67);
     ScrollBox1->resize(outerWidth - 249, outerHeight - 243);
@@ -167,7 +181,8 @@ void TForm1::ResetView()
 void TForm1::UpdateMenus()
 {
     const bool loaded = document_->Loaded();
-    for (QAction* item : {Speichern, Speichernunter, GrafikSpeichern, AusListekopieren1, Kurvendarstellung})
+    for (QAction* item : {Speichern, Speichernunter, GrafikSpeichern, AusListekopieren1, Kurvendarstellung,
+                          Vergleichskurveladen1})
         item->setEnabled(loaded);
     for (QAction* item : {Zahlenwerte1, Grafik1}) {
         item->setEnabled(loaded);
@@ -186,6 +201,8 @@ void TForm1::UpdateMenus()
     Edit3->setVisible(Mittelwert1->isChecked());
     Label3->setVisible(Mittelwert1->isChecked());
     UpdateUndoItems();
+    UpdateComparisonItems();
+    UpdateSelectionItems();
 }
 
 void TForm1::UpdateEditVisibility()

@@ -107,6 +107,21 @@ void TForm1::CommitEdit()
     DeselectAll();
 }
 
+// Every run of selected lines takes the straight line between its
+// neighbours; the selection stays for a look at the result.
+void TForm1::Linearverbinden1Click()
+{
+    const std::vector<int> lines = SelectedLines();
+    // All lines selected have no neighbour to bridge between.
+    if (lines.empty() || int(lines.size()) == ValueCount)
+        return;
+    undoStack_->push(new TLinearBridge(*document_, lines, [this](const std::vector<int>& bridged) {
+        RestoreSelection(bridged);
+    }));
+    UpdateMeanIfShown();
+    ShowCurrentValueUnlessTyped();
+}
+
 void TForm1::ShowValueInEdit1(int line)
 {
     Edit1->setText(ValueText(line));

@@ -181,4 +181,5 @@ void TForm1::RadioGroup1Click()
     SetupAxisForMode();
     // The captions of the history show values as the list does.
     UpdateUndoItems();
+    UpdateStatusBar();
 }

@@ -2,14 +2,12 @@
 
 #include "diagram/PaintBox.h"
 #include "document/Document.h"
+#include "document/SelectionStatistics.h"
 #include "values/GeneralFormat.h"
-#include "values/NumberFormat.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-
-#include <cmath>
 
 void TForm1::UpdateMean()
 {
@@ -18,20 +16,8 @@ void TForm1::UpdateMean()
         Edit3->clear();
         return;
     }
-    double sum = 0.0;
-    if (NumberMode() == HexMode) {
-        for (const int line : lines)
-            sum += static_cast<std::uint16_t>(document_->Value(line));
-        meanValue_ = sum / static_cast<double>(lines.size());
-        const auto truncated = static_cast<unsigned>(std::trunc(meanValue_));
-        Edit3->setText(QStringLiteral("%1").arg(truncated, 4, 16, QLatin1Char('0')).toUpper());
-    } else {
-        const double divisor = NumberMode() == FixedPoint ? 1024.0 : 1.0;
-        for (const int line : lines)
-            sum += document_->Value(line) / divisor;
-        meanValue_ = sum / static_cast<double>(lines.size());
-        Edit3->setText(FormatGeneral(meanValue_, UserDecimalSeparator()));
-    }
+    meanValue_ = SelectionStatistics(document_->Values(), lines, NumberMode()).Mean;
+    Edit3->setText(MeanText(meanValue_, NumberMode(), UserDecimalSeparator()));
     PaintBox1->update();
 }
 

@@ -3,6 +3,19 @@
 #include <QAction>
 #include <QMenuBar>
 
+namespace {
+
+// Qt's standard key of the platform, shown beside the caption. Where the
+// platform's theme knows none (X11 without a desktop has no "save as"),
+// the key every editor has.
+void SetStandardShortcut(QAction* item, QKeySequence::StandardKey key, QKeyCombination fallback)
+{
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    item->setShortcuts(keys.isEmpty() ? QList<QKeySequence>{QKeySequence(fallback)} : keys);
+}
+
+}  // namespace
+
 QAction* TForm1::AddItem(QMenu* menu, const char* name, const QString& caption, void (TForm1::*handler)())
 {
     QAction* item = menu->addAction(caption);
@@ -31,6 +44,11 @@ void TForm1::CreateFileMenu()
     GrafikSpeichern = AddItem(Datei1, "GrafikSpeichern", QStringLiteral("&Grafik speichern..."), &TForm1::GrafikSpeichernClick);
     Datei1->addSeparator();
     Beenden1 = AddItem(Datei1, "Beenden1", QStringLiteral("&Beenden"), &TForm1::Beenden1Click);
+    SetStandardShortcut(Neu1, QKeySequence::New, Qt::CTRL | Qt::Key_N);
+    SetStandardShortcut(ffnen1, QKeySequence::Open, Qt::CTRL | Qt::Key_O);
+    SetStandardShortcut(Speichern, QKeySequence::Save, Qt::CTRL | Qt::Key_S);
+    SetStandardShortcut(Speichernunter, QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    SetStandardShortcut(Beenden1, QKeySequence::Quit, Qt::CTRL | Qt::Key_Q);
     for (QAction* item : {Speichern, Speichernunter, GrafikSpeichern})
         item->setEnabled(false);
 }
@@ -45,12 +63,16 @@ void TForm1::CreateEditMenu()
     AusListekopieren1 = AddItem(Bearbeiten1, "AusListekopieren1", QStringLiteral("Aus Li&ste kopieren"), &TForm1::AusListekopieren1Click);
     Einfgen1 = AddItem(Bearbeiten1, "Einfgen1", QStringLiteral("&Einfügen"), &TForm1::Einfgen1Click);
     Lschen1 = AddItem(Bearbeiten1, "Lschen1", QStringLiteral("&Löschen"), &TForm1::Lschen1Click);
+    Bearbeiten1->addSeparator();
+    Linearverbinden1 =
+        AddItem(Bearbeiten1, "Linearverbinden1", QStringLiteral("Linear &verbinden"), &TForm1::Linearverbinden1Click);
     Ausschneiden1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     Kopieren1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     AusListekopieren1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     Einfgen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     Lschen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     AusListekopieren1->setEnabled(false);
+    Linearverbinden1->setEnabled(false);
 }
 
 void TForm1::CreateViewMenu()
@@ -60,12 +82,18 @@ void TForm1::CreateViewMenu()
     Zahlenwerte1 = AddItem(Anzeigen1, "Zahlenwerte1", QStringLiteral("&Zahlenwerte"), &TForm1::Zahlenwerte1Click);
     Grafik1 = AddItem(Anzeigen1, "Grafik1", QStringLiteral("&Grafik"), &TForm1::Grafik1Click);
     Mittelwert1 = AddItem(Anzeigen1, "Mittelwert1", QStringLiteral("&Mittelwert"), &TForm1::Mittelwert1Click);
+    Statusleiste1 = AddItem(Anzeigen1, "Statusleiste1", QStringLiteral("&Statusleiste"), &TForm1::Statusleiste1Click);
     Anzeigen1->addSeparator();
     Kurvendarstellung = AddItem(Anzeigen1, "Kurvendarstellung", QStringLiteral("&Kurvendarstellung..."), &TForm1::KurvendarstellungClick);
+    Vergleichskurveladen1 = AddItem(Anzeigen1, "Vergleichskurveladen1", QStringLiteral("&Vergleichskurve laden..."),
+                                    &TForm1::Vergleichskurveladen1Click);
+    Vergleichskurveentfernen1 = AddItem(Anzeigen1, "Vergleichskurveentfernen1",
+                                        QStringLiteral("Vergleichskurve &entfernen"), &TForm1::Vergleichskurveentfernen1Click);
     // Qt inverts the check mark of a checkable item before its handler runs.
-    for (QAction* item : {Zahlenwerte1, Grafik1, Mittelwert1})
+    for (QAction* item : {Zahlenwerte1, Grafik1, Mittelwert1, Statusleiste1})
         item->setCheckable(true);
-    for (QAction* item : {Zahlenwerte1, Grafik1, Mittelwert1, Kurvendarstellung})
+    for (QAction* item : {Zahlenwerte1, Grafik1, Mittelwert1, Kurvendarstellung, Vergleichskurveladen1,
+                          Vergleichskurveentfernen1})
         item->setEnabled(false);
 }
 

@@ -2,6 +2,7 @@
 
 #include "controls/ListBox.h"
 #include "document/Document.h"
+#include "document/SelectionStatistics.h"
 #include "document/ValueEdit.h"
 #include "values/GeneralFormat.h"
 
@@ -61,15 +62,17 @@ void TForm1::UpdateUndoItems()
     Wiederherstellen1->setText(UndoCaption(QStringLiteral("&Wiederherstellen"), undoStack_->index()));
 }
 
-// "&Rückgängig: Wert 1,5 in 120 Zeilen", the value as the list shows it now.
+// "&Rückgängig: Wert 1,5 in 120 Zeilen", the value as the list shows it now,
+// or "&Rückgängig: Linear verbinden in 7 Zeilen".
 QString TForm1::UndoCaption(const QString& action, int step) const
 {
-    const auto* edit = dynamic_cast<const TValueEdit*>(undoStack_->command(step));
-    if (!edit)
+    const auto* command = dynamic_cast<const TValueStep*>(undoStack_->command(step));
+    if (!command)
         return action;
-    const int lines = edit->IndexCount();
-    return action + QStringLiteral(": Wert ") + FormatValue(edit->Value(), NumberMode(), UserDecimalSeparator()) +
-           QStringLiteral(" in %1 ").arg(lines) + (lines == 1 ? QStringLiteral("Zeile") : QStringLiteral("Zeilen"));
+    const auto* edit = dynamic_cast<const TValueEdit*>(command);
+    const QString what = edit ? QStringLiteral("Wert ") + FormatValue(edit->Value(), NumberMode(), UserDecimalSeparator())
+                              : QStringLiteral("Linear verbinden");
+    return action + QStringLiteral(": ") + what + QStringLiteral(" in ") + LineCountText(command->IndexCount());
 }
 
 void TForm1::RestoreSelection(const std::vector<int>& lines)
@@ -78,10 +81,15 @@ void TForm1::RestoreSelection(const std::vector<int>& lines)
     SelectRows(lines);
     SyncRunsFromList();
     UpdateMeanIfShown();
-    // The field shows the value of the line now current, unless it holds
-    // what the user typed.
-    if (!Edit1->isModified()) {
-        ShowValueInEdit1(ItemIndex());
-        Edit1->selectAll();
-    }
+    ShowCurrentValueUnlessTyped();
+}
+
+// The field shows the value of the line now current, unless it holds what
+// the user typed.
+void TForm1::ShowCurrentValueUnlessTyped()
+{
+    if (Edit1->isModified())
+        return;
+    ShowValueInEdit1(ItemIndex());
+    Edit1->selectAll();
 }

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -131,4 +132,58 @@ TTiming MeasureWidgetRender(TBenchForm& bench, int runs)
 {
     QWidget* diagram = bench.Ui.PaintBox1;
     return MeasureIntoImage(bench, runs, [diagram](QImage& image) { diagram->render(&image); });
+}
+
+TTiming MeasureBridge(TBenchForm& bench, int runs)
+{
+    const TForm1& form = *bench.Form;
+    // The commits before leave a changed document, not to be saved.
+    bench.Windows.Answers.push_back(TAnswer::No);
+    bench.Open(bench.WriteValueFile(QStringLiteral("verbinden.kos"), -1000, 1));
+    bench.Ui.Mittelwert1->trigger();
+    QAbstractItemModel* lines = bench.Ui.ListBox1->model();
+    bench.Ui.ListBox1->selectionModel()->select(QItemSelection(lines->index(1, 0), lines->index(ValueCount - 2, 0)),
+                                                QItemSelectionModel::Select);
+    bench.Settle();
+    // The work does not depend on the values: each run writes every
+    // selected line, rewrites its list line and repaints the diagram.
+    const TTiming timing = MeasurePainting(bench, runs, [&bench] {
+        bench.Ui.Linearverbinden1->trigger();
+        bench.Settle();
+    });
+    const TValueBuffer& values = form.Document().Values();
+    Expect(form.SelectedLines().size() == ValueCount - 2 && values[ValueCount / 2] == values[0] + ValueCount / 2,
+           "the selected lines lie on the straight line");
+    Expect(bench.Ui.Mittelwert1->isChecked() && bench.Ui.Rckgngig1->isEnabled(), "the mean follows a history step");
+    // The mean marks over the whole width would hide the curve from the
+    // repaints measured later.
+    bench.Ui.ListBox1->selectionModel()->clearSelection();
+    bench.Settle();
+    return timing;
+}
+
+TTiming MeasureComparisonRepaint(TBenchForm& bench, int runs)
+{
+    bench.Windows.Paths.push_back(bench.WriteValueFile(QStringLiteral("vergleich.kos"), 1250, -1));
+    bench.Ui.Vergleichskurveladen1->trigger();
+    bench.Settle();
+    Expect(bench.Form->ComparisonValues() != nullptr, "the comparison is loaded");
+    return MeasureFullRepaint(bench, runs);
+}
+
+TTiming MeasureStatusHover(TBenchForm& bench, int runs)
+{
+    QWidget* diagram = bench.Ui.PaintBox1;
+    bench.Ui.ScrollBox1->horizontalScrollBar()->setValue(0);
+    if (!bench.Ui.Statusleiste1->isChecked())
+        bench.Ui.Statusleiste1->trigger();
+    bench.Settle();
+    int x = bench.Form->Diagram().ColumnOf(DragStartIndex);
+    const TTiming timing = Measure(runs, [&bench, diagram, &x] {
+        x += DragStepX;
+        SendMouse(diagram, QEvent::MouseMove, x, Qt::NoButton, Qt::NoButton);
+        bench.Settle();
+    });
+    Expect(bench.Ui.StatusPanel1->text().startsWith(QStringLiteral("Wert ")), "the status bar shows the value");
+    return timing;
 }

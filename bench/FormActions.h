@@ -21,3 +21,12 @@ class TBenchForm;
 // The same surface through QWidget::render, which adds Qt's own work for a
 // widget of that size; the editor itself only ever paints what is in view.
 [[nodiscard]] TTiming MeasureWidgetRender(TBenchForm& bench, int runs);
+
+// "Linear verbinden" over every line but the first and the last, which are
+// the neighbours; the list, the diagram and the mean follow.
+[[nodiscard]] TTiming MeasureBridge(TBenchForm& bench, int runs);
+// The full repaint with a comparison curve loaded behind the curve.
+[[nodiscard]] TTiming MeasureComparisonRepaint(TBenchForm& bench, int runs);
+// A mouse move over the diagram without a button, which the shown status
+// bar follows with the value under the mouse.
+[[nodiscard]] TTiming MeasureStatusHover(TBenchForm& bench, int runs);

@@ -28,6 +28,8 @@ constexpr double StartupTargetMs = 500.0;
 constexpr double MemoryTargetMegabytes = 80.0;
 // An undo must land within one frame of a 60 Hz screen.
 constexpr double FrameTargetMs = 16.0;
+// The status bar follows the mouse without holding it back.
+constexpr double HoverTargetMs = 2.0;
 // A full history of commits into every line may take this much heap.
 constexpr int HistorySteps = 1000;
 constexpr double HistoryTargetMegabytes = 10.0;
@@ -71,6 +73,8 @@ void MeasureEditing(TBenchForm& bench, TReport& report)
                                    MeasureCommit(bench, ActionRuns), ActionTargetMs));
     report.Rows.push_back(TimedRow(QStringLiteral("undo of a commit of 2500 values"), MeasureUndo(bench, ActionRuns),
                                    FrameTargetMs));
+    report.Rows.push_back(TimedRow(QStringLiteral("\"Linear verbinden\", 2498 lines between their neighbours"),
+                                   MeasureBridge(bench, ActionRuns), FrameTargetMs));
 }
 
 // The target follows this machine: the window's evaluation, the write of its
@@ -126,6 +130,8 @@ void MeasureDiagram(TBenchForm& bench, TReport& report)
     const TTiming smallest = MeasureRepaint(bench, report, ActionRuns, QStringLiteral("smallest zoom"));
     const TTiming drag = MeasureDragMove(bench, DragMoves);
     report.Rows.push_back(TimedRow(QStringLiteral("drag move on the diagram"), drag, ActionTargetMs));
+    report.Rows.push_back(TimedRow(QStringLiteral("status bar update on a mouse move over the diagram"),
+                                   MeasureStatusHover(bench, DragMoves), HoverTargetMs));
     bench.ZoomUntilSteady(bench.Ui.SpeedButton1);
     // The images of the whole surface at the largest zoom are the benchmark's
     // own (the editor paints only what is in view), so the peak is read first.
@@ -133,6 +139,8 @@ void MeasureDiagram(TBenchForm& bench, TReport& report)
     const TTiming largest = MeasureRepaint(bench, report, SlowRuns, QStringLiteral("largest zoom"));
     report.Rows.push_back(ReferenceRow(QStringLiteral("the same through QWidget::render"),
                                        MeasureWidgetRender(bench, SlowRuns)));
+    report.Rows.push_back(TimedRow(QStringLiteral("full repaint at the largest zoom with a comparison curve"),
+                                   MeasureComparisonRepaint(bench, SlowRuns), FrameTargetMs));
     report.Rows.push_back(MemoryRow(QStringLiteral("peak memory (ru_maxrss)"), peak, MemoryTargetMegabytes));
 
     report.Notes << QStringLiteral("A drag move, its event and the paint of the region it changes, costs %1 of a "

@@ -46,3 +46,9 @@ void TPaintBox::mouseReleaseEvent(QMouseEvent* event)
 {
     Forward(OnMouseUp, event);
 }
+
+void TPaintBox::leaveEvent(QEvent*)
+{
+    if (OnMouseLeave)
+        OnMouseLeave();
+}

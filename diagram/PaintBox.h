@@ -19,6 +19,7 @@ public:
     std::function<void(QMouseEvent&)> OnMouseDown;
     std::function<void(QMouseEvent&)> OnMouseMove;
     std::function<void(QMouseEvent&)> OnMouseUp;
+    std::function<void()> OnMouseLeave;
     // Free for the owner's use.
     int Tag = 0;
 
@@ -27,4 +28,5 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 };

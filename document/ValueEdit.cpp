@@ -1,9 +1,10 @@
 #include "document/ValueEdit.h"
 
 #include "document/Document.h"
+#include "document/LinearBridge.h"
 
-TValueEdit::TValueEdit(TDocument& document, const std::vector<int>& indices, std::int16_t value, TSelect select)
-    : document_(document), value_(value), select_(std::move(select))
+TValueStep::TValueStep(TDocument& document, const std::vector<int>& indices, TSelect select)
+    : document_(document), select_(std::move(select))
 {
     oldValues_.reserve(indices.size());
     for (const int index : indices) {
@@ -15,7 +16,7 @@ TValueEdit::TValueEdit(TDocument& document, const std::vector<int>& indices, std
     }
 }
 
-std::vector<int> TValueEdit::Indices() const
+std::vector<int> TValueStep::Indices() const
 {
     std::vector<int> indices;
     indices.reserve(oldValues_.size());
@@ -25,18 +26,38 @@ std::vector<int> TValueEdit::Indices() const
     return indices;
 }
 
-void TValueEdit::undo()
+void TValueStep::undo()
 {
     const std::vector<int> indices = Indices();
     document_.SetValues(indices, oldValues_);
     select_(indices);
 }
 
-void TValueEdit::redo()
+void TValueStep::redo()
 {
     const std::vector<int> indices = Indices();
-    document_.SetValues(indices, value_);
-    if (committed_)
+    document_.SetValues(indices, NewValues(document_, indices));
+    if (done_)
         select_(indices);
-    committed_ = true;
+    done_ = true;
+}
+
+TValueEdit::TValueEdit(TDocument& document, const std::vector<int>& indices, std::int16_t value, TSelect select)
+    : TValueStep(document, indices, std::move(select)), value_(value)
+{
+}
+
+std::vector<std::int16_t> TValueEdit::NewValues(const TDocument&, const std::vector<int>& indices) const
+{
+    return std::vector<std::int16_t>(indices.size(), value_);
+}
+
+TLinearBridge::TLinearBridge(TDocument& document, const std::vector<int>& indices, TSelect select)
+    : TValueStep(document, indices, std::move(select))
+{
+}
+
+std::vector<std::int16_t> TLinearBridge::NewValues(const TDocument& document, const std::vector<int>& indices) const
+{
+    return BridgedValues(document.Values(), indices);
 }

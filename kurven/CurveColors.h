@@ -26,6 +26,7 @@ inline constexpr std::array<TCurveColor, 10> CurveColors{{
 }};
 
 inline constexpr int LimeItem = 4;
+inline constexpr int RedItem = 8;
 
 // The colour of list item `item`, or nothing for an index outside the list.
 [[nodiscard]] std::optional<int> CurveColorOfItem(int item);

@@ -34,6 +34,7 @@ TKurvenDlg::TKurvenDlg(QWidget* parent)
     CreateGroup();
     CreateWidthControls();
     CreateColorControls();
+    CreateComparisonControls();
     CreateButtons();
 }
 
@@ -61,16 +62,30 @@ void TKurvenDlg::CreateColorControls()
 {
     Label2 = new QLabel(QStringLiteral("Kurvenfarbe:"), Bevel1);
     Label2->setGeometry(16, 80, 200, 17);
-    ComboBox1 = new QComboBox(Bevel1);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    for (const TCurveColor& color : CurveColors)
-        ComboBox1->addItem(color.Text.toString());
+    ComboBox1 = CreateColorList(Label2, "ComboBox1", QRect(16, 100, 145, 24));
     // Until the user picks a colour the list shows its design text, which
     // is how the owner tells that no colour has been chosen yet.
     ComboBox1->setPlaceholderText(DesignText.toString());
     ComboBox1->setCurrentIndex(-1);
-    ComboBox1->setGeometry(16, 100, 145, 24);
-    Label2->setBuddy(ComboBox1);
+}
+
+void TKurvenDlg::CreateComparisonControls()
+{
+    Label3 = new QLabel(QStringLiteral("Vergleichskurve:"), Bevel1);
+    Label3->setGeometry(176, 80, 110, 17);
+    ComboBox2 = CreateColorList(Label3, "ComboBox2", QRect(176, 100, 105, 24));
+    ComboBox2->setCurrentIndex(RedItem);
+}
+
+QComboBox* TKurvenDlg::CreateColorList(QLabel* label, const char* name, const QRect& geometry)
+{
+    auto* list = new QComboBox(Bevel1);
+    list->setObjectName(QLatin1String(name));
+    for (const TCurveColor& color : CurveColors)
+        list->addItem(color.Text.toString());
+    list->setGeometry(geometry);
+    label->setBuddy(list);
+    return list;
 }
 
 void TKurvenDlg::CreateButtons()
@@ -104,6 +119,11 @@ bool TKurvenDlg::IsDesignText() const
 void TKurvenDlg::PresetLime()
 {
     ComboBox1->setCurrentIndex(LimeItem);
+}
+
+int TKurvenDlg::ComparisonColor() const
+{
+    return CurveColorOfItem(ComboBox2->currentIndex()).value_or(CurveColors[RedItem].Color);
 }
 
 void TKurvenDlg::showEvent(QShowEvent* event)

@@ -10,7 +10,8 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 
-// Width and colour of the value curve. The dialog lives as long as the
+// Width and colour of the value curve, and the colour of the comparison
+// curve beside it. The dialog lives as long as the
 // program and keeps what the user set, also after "Abbrechen".
 class TKurvenDlg : public QDialog {
     Q_OBJECT
@@ -24,12 +25,16 @@ public:
     // Whether the colour list still shows its design text, no colour chosen yet.
     [[nodiscard]] bool IsDesignText() const;
     void PresetLime();
+    // The colour of the comparison curve, red until the user picks another.
+    [[nodiscard]] int ComparisonColor() const;
 
     QFrame* Bevel1 = nullptr;
     QLabel* Label1 = nullptr;
     QSpinBox* SpinEdit1 = nullptr;
     QLabel* Label2 = nullptr;
     QComboBox* ComboBox1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
 
@@ -40,5 +45,7 @@ private:
     void CreateGroup();
     void CreateWidthControls();
     void CreateColorControls();
+    void CreateComparisonControls();
+    [[nodiscard]] QComboBox* CreateColorList(QLabel* label, const char* name, const QRect& geometry);
     void CreateButtons();
 };

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QToolButton>
 
 namespace {
@@ -43,6 +44,9 @@ TFormControls::TFormControls(const TForm1& form)
       KORAV_FIND(QAction, Mittelwert1), KORAV_FIND(QAction, Kurvendarstellung), KORAV_FIND(QAction, Temperaturen1),
       KORAV_FIND(QAction, Energie1), KORAV_FIND(QAction, Speichernunter1),
       KORAV_FIND(QAction, Energie1speichernunter1), KORAV_FIND(TBereichDlg, BereichDlg),
-      KORAV_FIND(TKurvenDlg, KurvenDlg)
+      KORAV_FIND(TKurvenDlg, KurvenDlg),
+      KORAV_FIND(QAction, Linearverbinden1), KORAV_FIND(QAction, Statusleiste1),
+      KORAV_FIND(QAction, Vergleichskurveladen1), KORAV_FIND(QAction, Vergleichskurveentfernen1),
+      KORAV_FIND(QStatusBar, StatusBar1), KORAV_FIND(QLabel, StatusPanel1), KORAV_FIND(QLabel, StatusPanel2)
 {
 }

@@ -7,6 +7,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QScrollArea;
+class QStatusBar;
 class QToolButton;
 class TBereichDlg;
 class TForm1;
@@ -58,4 +59,13 @@ struct TFormControls {
 
     TBereichDlg* BereichDlg;
     TKurvenDlg* KurvenDlg;
+
+    // Repairing a recording.
+    QAction* Linearverbinden1;
+    QAction* Statusleiste1;
+    QAction* Vergleichskurveladen1;
+    QAction* Vergleichskurveentfernen1;
+    QStatusBar* StatusBar1;
+    QLabel* StatusPanel1;
+    QLabel* StatusPanel2;
 };
