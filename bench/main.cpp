@@ -71,6 +71,8 @@ void MeasureEditing(TBenchForm& bench, TReport& report)
                                    MeasureCommit(bench, ActionRuns), ActionTargetMs));
     report.Rows.push_back(TimedRow(QStringLiteral("undo of a commit of 2500 values"), MeasureUndo(bench, ActionRuns),
                                    FrameTargetMs));
+    report.Rows.push_back(TimedRow(QStringLiteral("save of a changed document (flushed to the disk)"),
+                                   MeasureSave(bench, ActionRuns), FrameTargetMs));
 }
 
 // The target follows this machine: the window's evaluation, the write of its

@@ -107,7 +107,7 @@ QStringList FixturePaths(const TFormFixture& f, const QStringList& names)
 void WriteFailingInputs(const QString& folder)
 {
     const QDir dir(folder);
-    for (const char* name : {"gut.kos", "rec.kos", "rec.k1", "rec.k2"})
+    for (const char* name : {"gut.kos", "gut.k1", "rec.kos", "rec.k1", "rec.k2"})
         WriteBytes(dir.filePath(QString::fromLatin1(name)), PatternBytes(ValueFileSize));
     WriteBytes(dir.filePath(QStringLiteral("kurz.kos")), PatternBytes(ValueFileSize - 1));
     WriteBytes(dir.filePath(QStringLiteral("rec.k3")), PatternBytes(ValueFileSize - 1));
@@ -243,8 +243,8 @@ private slots:
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<int>("fileSizeLimit");
         QTest::addColumn<QString>("message");
-        QTest::newRow("folder missing") << "fehlt/aus.txt" << false << 0 << "Ungültiger Dateiname.";
-        QTest::newRow("read-only output") << "aus.txt" << true << 0 << "E/A-Fehler 105.";
+        QTest::newRow("folder missing") << "fehlt/aus.txt" << false << 0 << "Den Ordner {dir}/fehlt gibt es nicht.";
+        QTest::newRow("read-only output") << "aus.txt" << true << 0 << "Die Datei ist schreibgeschützt.";
         QTest::newRow("disk full half way") << "aus.txt" << false << 50000 << "Zu wenig Speicherplatz.";
     }
 
@@ -266,7 +266,8 @@ private slots:
         const TCommandRun run = RunCommand({"temperaturen", "-o", target, dir.filePath("gut.kos")},
                                            fileSizeLimit > 0 ? static_cast<rlim_t>(fileSizeLimit) : RLIM_INFINITY);
         QCOMPARE(run.ExitCode, 2);
-        QCOMPARE(FirstLine(run.Errors), QStringLiteral("korav-auswertung: %1: %2").arg(target, message));
+        QCOMPARE(FirstLine(run.Errors),
+                 QStringLiteral("korav-auswertung: %1: %2").arg(target, message.replace("{dir}", dir.path())));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
         QCOMPARE(ReadBytes(dir.filePath("aus.txt")), old);
     }

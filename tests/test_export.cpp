@@ -1,5 +1,6 @@
 #include "support/ScriptedWindowSystem.h"
 #include "export/ColumnFile.h"
+#include "export/RangeCommand.h"
 #include "export/RangeExport.h"
 #include "support/TestFiles.h"
 #include "values/IoError.h"
