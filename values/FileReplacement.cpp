@@ -23,13 +23,17 @@ constexpr int MaxLinkHops = 40;
     return QFile::encodeName(path);
 }
 
+// Leaves room for the additions within the usual 255 bytes of a name.
+constexpr int MaxNameStem = 200;
+
 // A name next to the target that no other writer picks: a crash leaves at
 // worst this hidden file behind, never a torn target.
 [[nodiscard]] QString TemporaryName(const QString& target)
 {
     const QFileInfo info(target);
     const QString suffix = QString::number(QRandomGenerator::global()->generate64(), 36);
-    return info.dir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".") + suffix + QStringLiteral(".tmp"));
+    return info.dir().filePath(QStringLiteral(".") + info.fileName().left(MaxNameStem) + QStringLiteral(".") + suffix
+                               + QStringLiteral(".tmp"));
 }
 
 // Copies owner, group and permission bits; the owner first, since a change
