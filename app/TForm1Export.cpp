@@ -4,9 +4,9 @@
 #include "diagram/TDiagram.h"
 #include "document/Document.h"
 #include "export/ExportContext.h"
-#include "export/RangeExport.h"
+#include "export/RangeCommand.h"
 #include "export/SolarChannels.h"
-#include "export/SolarEvaluation.h"
+#include "export/SolarCommands.h"
 
 #include <QLineEdit>
 
@@ -20,22 +20,24 @@ void TForm1::GrafikSpeichernClick()
 
 void TForm1::Temperaturen1Click()
 {
-    solarEvaluation_->Evaluate(TemperatureChannels, Edit2->text(), {windowSystem_, OpenDialog1, *exportState_},
-                              document_->CurrentFileName(), document_->Values());
+    RunSolarEvaluation(*solarEvaluation_, TemperatureChannels, Edit2->text(), {windowSystem_, OpenDialog1, *exportState_},
+                       document_->CurrentFileName(), document_->Values());
 }
 
 void TForm1::Energie1Click()
 {
-    solarEvaluation_->Evaluate(EnergyChannels, Edit2->text(), {windowSystem_, OpenDialog1, *exportState_},
-                              document_->CurrentFileName(), document_->Values());
+    RunSolarEvaluation(*solarEvaluation_, EnergyChannels, Edit2->text(), {windowSystem_, OpenDialog1, *exportState_},
+                       document_->CurrentFileName(), document_->Values());
 }
 
 void TForm1::Speichernunter1Click()
 {
-    solarEvaluation_->Save(TemperatureChannels, {windowSystem_, SaveDialog1, *exportState_}, document_->CurrentFileName());
+    SaveSolarEvaluation(*solarEvaluation_, TemperatureChannels, {windowSystem_, SaveDialog1, *exportState_},
+                        document_->CurrentFileName());
 }
 
 void TForm1::Energie1speichernunter1Click()
 {
-    solarEvaluation_->Save(EnergyChannels, {windowSystem_, SaveDialog1, *exportState_}, document_->CurrentFileName());
+    SaveSolarEvaluation(*solarEvaluation_, EnergyChannels, {windowSystem_, SaveDialog1, *exportState_},
+                        document_->CurrentFileName());
 }

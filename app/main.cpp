@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -37,6 +38,10 @@ int main(int argc, char* argv[])
     case TEditorArguments::TAction::Error: return Print(stderr, arguments.Message + u'\n' + EditorUsage(), 1);
     case TEditorArguments::TAction::Run: break;
     }
+    // A save past the file-size limit then fails with "Zu wenig
+    // Speicherplatz" and the editor keeps its unsaved values, instead of
+    // being ended by the signal.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     InstallGermanQtTexts();
     TQtWindowSystem windowSystem;

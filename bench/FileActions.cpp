@@ -6,6 +6,7 @@
 #include "export/ExportState.h"
 #include "export/SiblingName.h"
 #include "export/SolarEvaluation.h"
+#include "support/TestFiles.h"
 #include "values/ValueFile.h"
 
 #include <QAction>
@@ -44,11 +45,11 @@ TRecordings WriteRecordings(const QString& folder, int count)
     TRecordings recordings;
     for (int file = 1; file <= count; ++file) {
         const QString base = QDir(folder).filePath(QStringLiteral("aufnahme%1.kos").arg(file));
-        SaveValueFile(base, RecordingValues(file * 100));
+        WriteValues(base, RecordingValues(file * 100));
         recordings.BaseFiles << base;
         for (int n = 1; n <= TSolarEvaluation::SiblingCount; ++n) {
             recordings.Siblings << SiblingFileName(base, n);
-            SaveValueFile(recordings.Siblings.back(), RecordingValues(file * 100 + n));
+            WriteValues(recordings.Siblings.back(), RecordingValues(file * 100 + n));
         }
     }
     return recordings;

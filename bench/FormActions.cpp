@@ -99,6 +99,23 @@ TTiming MeasureCommit(TBenchForm& bench, int runs)
     return timing;
 }
 
+TTiming MeasureSave(TBenchForm& bench, int runs)
+{
+    const TForm1& form = *bench.Form;
+    int value = 0;
+    const auto changeAllValues = [&bench, &value] {
+        bench.TypeIntoAllLines(QString::number(++value % 100));
+        bench.PressEnterInEdit1();
+        bench.Settle();
+    };
+    const TTiming timing = Measure(runs, [&bench] {
+        bench.Ui.Speichern->trigger();
+        bench.Settle();
+    }, changeAllValues);
+    Expect(!form.Document().Modified() && bench.Windows.Errors.isEmpty(), "every save completed");
+    return timing;
+}
+
 TTiming MeasureDragMove(TBenchForm& bench, int runs)
 {
     QWidget* diagram = bench.Ui.PaintBox1;

@@ -13,6 +13,9 @@ class TBenchForm;
 [[nodiscard]] TTiming MeasureModeChange(TBenchForm& bench, int runs);
 // Enter after a value typed into the entry field, with all lines selected.
 [[nodiscard]] TTiming MeasureCommit(TBenchForm& bench, int runs);
+// "Speichern" of the open document after a commit changed all its values,
+// the flush to the disk included.
+[[nodiscard]] TTiming MeasureSave(TBenchForm& bench, int runs);
 // One mouse move of a drag across the visible part of the diagram.
 [[nodiscard]] TTiming MeasureDragMove(TBenchForm& bench, int runs);
 // The whole diagram surface, all 2600 pixels wide at its present height,

@@ -75,6 +75,8 @@ void MeasureEditing(TBenchForm& bench, TReport& report)
                                    FrameTargetMs));
     report.Rows.push_back(TimedRow(QStringLiteral("\"Linear verbinden\", 2498 lines between their neighbours"),
                                    MeasureBridge(bench, ActionRuns), FrameTargetMs));
+    report.Rows.push_back(TimedRow(QStringLiteral("save of a changed document (flushed to the disk)"),
+                                   MeasureSave(bench, ActionRuns), FrameTargetMs));
 }
 
 // The target follows this machine: the window's evaluation, the write of its

@@ -1,5 +1,6 @@
 #include "cli/CommandFailure.h"
 
+#include "cli/FileMessages.h"
 #include "values/IoError.h"
 #include "winsys/WindowSystem.h"
 
@@ -16,7 +17,7 @@ ECommandFailure UsageFailure(const QString& text)
 
 ECommandFailure FileFailure(const QString& path, const EKoravError& error)
 {
-    return ECommandFailure(ECommandFailure::FileError, path + QStringLiteral(": ") + ErrorDisplayText(error.Text()));
+    return ECommandFailure(ECommandFailure::FileError, path + QStringLiteral(": ") + ErrorDisplayText(PlainFileMessage(path, error)));
 }
 
 void RethrowAsFailure(const QString& path)

@@ -28,8 +28,9 @@ private:
 // A call the command cannot carry out, in the words the window would use.
 [[nodiscard]] ECommandFailure UsageFailure(const QString& text);
 
-// The window's message for a file error, with the file it concerns: a
-// script may name hundreds of them.
+// The message for a file error, with the file it concerns (a script may
+// name hundreds of them): the window's, or a plainer one where the window's
+// says too little (FileMessages.h).
 [[nodiscard]] ECommandFailure FileFailure(const QString& path, const EKoravError& error);
 
 // Inside a catch block: turns the error in flight into the failure it means

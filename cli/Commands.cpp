@@ -1,11 +1,15 @@
 #include "cli/Commands.h"
 
 #include "cli/CommandFailure.h"
-#include "cli/CommandWindows.h"
-#include "cli/FixedRange.h"
+#include "cli/CommandOutput.h"
+#include "cli/Console.h"
+#include "cli/SameFile.h"
+#include "export/ColumnFile.h"
 #include "export/RangeExport.h"
+#include "export/SiblingName.h"
 #include "export/SolarEvaluation.h"
 #include "values/IoError.h"
+#include "values/PosixFile.h"
 #include "values/ValueFile.h"
 
 namespace {
@@ -13,29 +17,48 @@ namespace {
 // What a fresh editor holds: "Neue Datei" of zeros, and a table of zeros.
 const QString NewDocumentName = QStringLiteral("Neue Datei");
 
-void RunEvaluation(const TChannelTable& channels, const TRequest& request)
+// The window would evaluate the siblings of a mistyped name without a word.
+void RequireBaseFile(const QString& path)
 {
-    TCommandWindows windows(request.Inputs, request.Output);
-    TFileDialog openDialog;
-    TFileDialog saveDialog;
-    TExportState state;
+    if (!IsExistingFile(path))
+        throw FileFailure(path, EInOutError(IoCode::FileNotFound));
+}
+
+// The result is still written, as in the window, but 99 rows of one base
+// file's values are more likely a wrong name than a recording.
+void WarnWithoutSiblings(const QString& baseFile)
+{
+    PrintError(QStringLiteral("Warnung: %1: Keine der Dateien .k1 bis .k%2 gibt es; ihre %2 Zeilen wiederholen die "
+                              "Werte der Basisdatei.")
+                   .arg(baseFile)
+                   .arg(TSolarEvaluation::SiblingCount));
+}
+
+[[nodiscard]] QByteArray EvaluationFile(const TChannelTable& channels, const TRequest& request)
+{
     TSolarEvaluation evaluation;
+    TExportState state;
     try {
-        evaluation.Evaluate(channels, QString::number(request.Inputs.size()), {windows, openDialog, state},
-                            NewDocumentName, TValueBuffer{});
+        evaluation.Begin(static_cast<int>(request.Inputs.size()), NewDocumentName, TValueBuffer{});
     } catch (const EKoravError&) {
-        RethrowAsFailure(evaluation.WorkingFileName().value_or(NewDocumentName));
+        RethrowAsFailure(NewDocumentName);
     }
-    try {
-        evaluation.Save(channels, {windows, saveDialog, state}, NewDocumentName);
-    } catch (const EKoravError&) {
-        RethrowAsFailure(request.Output);
+    for (const QString& baseFile : request.Inputs) {
+        RequireBaseFile(baseFile);
+        try {
+            if (evaluation.EvaluateRecording(channels, state.ColumnTable, baseFile) == 0)
+                WarnWithoutSiblings(baseFile);
+        } catch (const EKoravError&) {
+            RethrowAsFailure(evaluation.WorkingFileName().value_or(baseFile));
+        }
     }
+    SetChannelColumns(state, channels);
+    return ColumnFileBytes(state);
 }
 
 // As "Öffnen..." reads a document, except that a missing file is an error:
 // the window's open command would leave the editor as it was.
-TValueBuffer ReadValueFile(const QString& path)
+[[nodiscard]] TValueBuffer ReadValueFile(const QString& path)
 {
     TValueBuffer values{};
     try {
@@ -47,29 +70,44 @@ TValueBuffer ReadValueFile(const QString& path)
     return values;
 }
 
-void RunRange(const TRequest& request)
+[[nodiscard]] QByteArray RangeFile(const TRequest& request)
 {
-    const TValueBuffer values = ReadValueFile(request.Inputs.front());
-    TCommandWindows windows({}, request.Output);
-    TFileDialog saveDialog;
     TExportState state;
-    TFixedRange range(request.First, request.Last);
-    try {
-        RunRangeExport({windows, saveDialog, state}, range, values, std::nullopt);
-    } catch (const EKoravError&) {
-        RethrowAsFailure(request.Output);
+    FillRangeExport(state, ReadValueFile(request.Inputs.front()), request.First, request.Last);
+    return ColumnFileBytes(state);
+}
+
+// Every file the request reads: each base file with all its siblings, or the
+// one value file of a range.
+[[nodiscard]] QStringList FilesRead(const TRequest& request)
+{
+    if (request.Command == TCommand::Range)
+        return request.Inputs;
+    QStringList files;
+    for (const QString& baseFile : request.Inputs) {
+        files << baseFile;
+        for (int n = 1; n <= TSolarEvaluation::SiblingCount; ++n)
+            files << SiblingFileName(baseFile, n);
     }
+    return files;
+}
+
+[[nodiscard]] QByteArray OutputFile(const TRequest& request)
+{
+    switch (request.Command) {
+    case TCommand::Temperatures: return EvaluationFile(TemperatureChannels, request);
+    case TCommand::Energy: return EvaluationFile(EnergyChannels, request);
+    case TCommand::Range: return RangeFile(request);
+    case TCommand::Help:
+    case TCommand::Version: break;
+    }
+    return {};
 }
 
 }  // namespace
 
 void RunExport(const TRequest& request)
 {
-    switch (request.Command) {
-    case TCommand::Temperatures: RunEvaluation(TemperatureChannels, request); break;
-    case TCommand::Energy: RunEvaluation(EnergyChannels, request); break;
-    case TCommand::Range: RunRange(request); break;
-    case TCommand::Help:
-    case TCommand::Version: break;
-    }
+    RefuseOutputAmongInputs(request.Output, FilesRead(request));
+    WriteCommandOutput(request.Output, OutputFile(request));
 }

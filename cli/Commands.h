@@ -2,7 +2,8 @@
 
 #include "cli/Arguments.h"
 
-// Writes the output of an evaluation or range request through the editor's
-// own commands, answered by the command's window-system layer. Throws
+// Reads the recordings or the value file of an evaluation or range request
+// into the column table, as the window's commands do, and writes the output.
+// An output that is one of the files read is refused first. Throws
 // ECommandFailure; the output is then as it was before.
 void RunExport(const TRequest& request);

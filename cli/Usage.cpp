@@ -21,7 +21,7 @@ QString UsageText()
         "                Geschwisterdateien BASIS.k1 bis BASIS.k99, 99 Zeilen je\n"
         "                BASIS. Fehlt eine Geschwisterdatei, wiederholt ihre Zeile\n"
         "                die vorige (bei .k1 die Werte der BASIS selbst); jede\n"
-        "                BASIS muss es geben.\n"
+        "                BASIS muss es geben. Fehlen alle 99, warnt der Befehl.\n"
         "  energie       ebenso mit den Energiekanälen, wie \"Energie 1\" und\n"
         "                \"Energie 1 speichern unter\".\n"
         "  bereich       wie \"Grafik speichern...\": die Werte N bis M der\n"
@@ -30,10 +30,13 @@ QString UsageText()
         "                1200 Werte.\n"
         "\n"
         "Optionen:\n"
-        "  -o AUSGABE    die Spaltendatei, die geschrieben wird. Eine vorhandene\n"
-        "                Datei wird ohne Rückfrage ersetzt, aber erst, wenn die neue\n"
-        "                vollständig geschrieben ist; bei einem Fehler bleibt sie,\n"
-        "                wie sie war.\n"
+        "  -o AUSGABE    die Spaltendatei, die geschrieben wird; \"-\" schreibt sie\n"
+        "                auf die Standardausgabe. Eine vorhandene Datei wird ohne\n"
+        "                Rückfrage ersetzt, aber erst, wenn die neue vollständig\n"
+        "                auf der Platte steht; bei einem Fehler bleibt sie, wie sie\n"
+        "                war. Eine Pipe oder ein Gerät wird beschrieben, nicht\n"
+        "                ersetzt. AUSGABE darf keine der gelesenen Dateien sein\n"
+        "                (auch nicht über einen Verweis).\n"
         "  --von N       erster Wert des Bereichs (nur bei bereich)\n"
         "  --bis M       letzter Wert des Bereichs (nur bei bereich)\n"
         "  --            beendet die Optionen; alles Weitere sind Dateinamen\n"
@@ -47,10 +50,13 @@ QString UsageText()
         "  korav-auswertung temperaturen -o juni.txt daten/juni01.kos daten/juni02.kos\n"
         "  korav-auswertung energie -o woche27.txt daten/juli0[1-7].kos\n"
         "  korav-auswertung bereich --von 100 --bis 1299 -o anlauf.b1 daten/juni01.kos\n"
+        "  korav-auswertung energie -o - daten/juni01.kos | less\n"
         "\n"
         "Rückgabewert: 0, wenn AUSGABE geschrieben wurde; 1 bei einem falschen\n"
         "Aufruf; 2, wenn eine Datei nicht gelesen oder AUSGABE nicht geschrieben\n"
-        "werden konnte. Meldungen stehen auf der Standardfehlerausgabe.");
+        "werden konnte oder AUSGABE eine der gelesenen Dateien ist. Meldungen und\n"
+        "Warnungen stehen auf der Standardfehlerausgabe, mit der Datei, die sie\n"
+        "betreffen.");
 }
 
 QString VersionText()

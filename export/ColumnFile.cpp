@@ -28,6 +28,8 @@ QByteArray DataLine(const TExportState& state, int row)
     return line + LineEnd;
 }
 
+}  // namespace
+
 QByteArray ColumnFileBytes(const TExportState& state)
 {
     QByteArray bytes = HeaderLine(state);
@@ -35,8 +37,6 @@ QByteArray ColumnFileBytes(const TExportState& state)
         bytes += DataLine(state, row);
     return bytes;
 }
-
-}  // namespace
 
 QByteArray FormatColumnCell(std::int32_t cell)
 {

@@ -11,8 +11,12 @@
 // characters; a longer text is kept whole.
 [[nodiscard]] QByteArray FormatColumnCell(std::int32_t cell);
 
-// Writes the header of the first ColumnCount names and all 1200 rows to
-// ExportFileName, lines ended by CR LF. The target is replaced only once the
-// new file is complete, so a failure leaves any old file as it was. Throws
+// The header of the first ColumnCount names and all 1200 rows, lines ended
+// by CR LF.
+[[nodiscard]] QByteArray ColumnFileBytes(const TExportState& state);
+
+// Writes ColumnFileBytes to ExportFileName through WriteWholeFile. A regular
+// target is replaced only once the new file is complete, so a failure leaves
+// any old file as it was; a pipe or a device is written directly. Throws
 // EInOutError; a target without write permission fails with code 105.
 void WriteColumnFile(const TExportState& state);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/ExportContext.h"
+#include "export/ExportState.h"
 #include "export/SolarChannels.h"
 #include "values/ValueFile.h"
 
@@ -9,7 +9,8 @@
 #include <optional>
 
 // The solar evaluation of recordings (a base file with siblings .k1 to .k99)
-// into the export table, and the saves of that table.
+// into the export table, without any dialog: the window's commands
+// (SolarCommands.h) and korav-auswertung both drive it.
 //
 // It reads into a buffer and a file name of its own, taken from the document
 // at the start of each evaluation, so the document never loses unsaved values
@@ -20,17 +21,19 @@ public:
     // 12 passes of 99 rows fill 1188 of the table's 1200 rows.
     static constexpr int MaxFileCount = ColumnRowCount / SiblingCount;
 
-    // "Temperaturen" and "Energie 1": the count from `countText`, then one
-    // open dialog and one pass per file. A bad or too large count throws
-    // before anything changes; a file that cannot be read ends the evaluation
-    // with its EInOutError, the rows filled so far staying in the table.
-    void Evaluate(const TChannelTable& channels, const QString& countText, const TExportContext& openContext,
-                  const QString& documentName, const TValueBuffer& documentValues);
+    // Starts an evaluation of `count` recordings from the document's name and
+    // values. A count above MaxFileCount throws before anything changes.
+    void Begin(int count, const QString& documentName, const TValueBuffer& documentValues);
 
-    // "Temp. Speichern unter" and "Energie 1 speichern unter": writes the
-    // table under the channel names. The dialog comes preset with a value
-    // file, so an existing target is replaced only after the user says Yes.
-    void Save(const TChannelTable& channels, const TExportContext& saveContext, const QString& documentName);
+    // One pass: the base file, when there is one, then its siblings into the
+    // next 99 rows; without a base file the pass runs over the siblings of
+    // the working name again. A missing file repeats the values before it.
+    // Returns how many of the 99 siblings exist. A file that cannot be read
+    // throws its EInOutError, the rows filled so far staying in the table.
+    int EvaluateRecording(const TChannelTable& channels, TColumnTable& table, const std::optional<QString>& baseFile);
+
+    // The name the saves offer: the working name, or the document's.
+    [[nodiscard]] QString SaveName(const QString& documentName) const { return workingName_.value_or(documentName); }
 
     // After "Neu..." or "Öffnen..." the saves preset the document's name
     // again: the last sibling belonged to the evaluation of the one before.
@@ -43,8 +46,7 @@ public:
     [[nodiscard]] std::optional<QString> WorkingFileName() const { return workingName_; }
 
 private:
-    void ChooseBaseFile(const TExportContext& openContext);
-    void RunPass(const TChannelTable& channels, TColumnTable& table);
+    [[nodiscard]] bool LoadWorkingFile();
     void StoreRow(const TChannelTable& channels, TColumnTable& table, int row) const;
 
     int evaluationFileCount_ = 1;
@@ -52,3 +54,7 @@ private:
     std::optional<QString> workingName_;
     TValueBuffer workingValues_{};
 };
+
+// The table's header for a save of an evaluation: all eight columns, under
+// the channels' names.
+void SetChannelColumns(TExportState& state, const TChannelTable& channels);

@@ -1,6 +1,6 @@
 #include "controls/SpinEdit.h"
 #include "bereich/BereichDlg.h"
-#include "export/RangeExport.h"
+#include "export/RangeCommand.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

@@ -10,7 +10,11 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <algorithm>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <sys/resource.h>
 
 namespace {
@@ -31,10 +35,11 @@ TCommandRun RunCommand(const QStringList& arguments, rlim_t fileSizeLimit = RLIM
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     process.setProcessEnvironment(environment);
-    // Writes beyond the limit come up short, as on a full disk.
+    // SIGXFSZ keeps its default action, which ends the process: the command
+    // itself must turn a write beyond the limit into a full disk.
     if (fileSizeLimit != RLIM_INFINITY)
         process.setChildProcessModifier([fileSizeLimit] {
-            std::signal(SIGXFSZ, SIG_IGN);
+            std::signal(SIGXFSZ, SIG_DFL);
             const rlimit limit{fileSizeLimit, fileSizeLimit};
             ::setrlimit(RLIMIT_FSIZE, &limit);
         });
@@ -107,11 +112,14 @@ QStringList FixturePaths(const TFormFixture& f, const QStringList& names)
 void WriteFailingInputs(const QString& folder)
 {
     const QDir dir(folder);
-    for (const char* name : {"gut.kos", "rec.kos", "rec.k1", "rec.k2"})
+    for (const char* name : {"gut.kos", "gut.k1", "rec.kos", "rec.k1", "rec.k2"})
         WriteBytes(dir.filePath(QString::fromLatin1(name)), PatternBytes(ValueFileSize));
+    ::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.kos"))).constData(), 0644);
     WriteBytes(dir.filePath(QStringLiteral("kurz.kos")), PatternBytes(ValueFileSize - 1));
     WriteBytes(dir.filePath(QStringLiteral("rec.k3")), PatternBytes(ValueFileSize - 1));
 }
+
+const QString StandardOutput = QStringLiteral("-");
 
 QStringList InFolder(QStringList arguments, const QString& folder)
 {
@@ -165,6 +173,11 @@ private slots:
         QCOMPARE(run.Errors, QByteArray());
         QCOMPARE(run.ExitCode, 0);
         QVERIFY(ReadBytes(f.Path("befehl.txt")) == expected);
+
+        arguments.replace(arguments.indexOf(f.Path("befehl.txt")), StandardOutput);
+        const TCommandRun piped = RunCommand(arguments + FixturePaths(f, inputs));
+        QCOMPARE(piped.ExitCode, 0);
+        QVERIFY(piped.Output == expected);
     }
 
     void callsAndTheirAnswers_data()
@@ -218,6 +231,13 @@ private slots:
                                               << 2
                                               << "korav-auswertung: {dir}/kurz.kos: Versuch hinter dem Dateiende "
                                                  "zu lesen.";
+        QTest::newRow("base file a pipe") << QStringList{"temperaturen"} + out + QStringList{"{dir}/pipe.kos"} << 2
+                                          << "korav-auswertung: {dir}/pipe.kos: Das ist keine gewöhnliche Datei, "
+                                             "sondern eine Pipe oder ein Gerät, und lässt sich nicht als Wertedatei "
+                                             "lesen.";
+        QTest::newRow("value file in no folder") << range + QStringList{"--von", "0", "--bis", "9", "{dir}/x/a.kos"}
+                                                 << 2 << "korav-auswertung: {dir}/x/a.kos: Den Ordner {dir}/x gibt es "
+                                                         "nicht.";
         QTest::newRow("value file missing") << range + QStringList{"--von", "0", "--bis", "9", "{dir}/fehlt.kos"}
                                             << 2 << "korav-auswertung: {dir}/fehlt.kos: Datei nicht gefunden.";
     }
@@ -243,8 +263,9 @@ private slots:
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<int>("fileSizeLimit");
         QTest::addColumn<QString>("message");
-        QTest::newRow("folder missing") << "fehlt/aus.txt" << false << 0 << "Ungültiger Dateiname.";
-        QTest::newRow("read-only output") << "aus.txt" << true << 0 << "E/A-Fehler 105.";
+        QTest::newRow("folder missing") << "fehlt/aus.txt" << false << 0 << "Den Ordner {dir}/fehlt gibt es nicht.";
+        QTest::newRow("read-only output") << "aus.txt" << true << 0 << "Die Datei ist schreibgeschützt.";
+        QTest::newRow("output a folder") << "ordner" << false << 0 << "Das ist ein Ordner, keine Datei.";
         QTest::newRow("disk full half way") << "aus.txt" << false << 50000 << "Zu wenig Speicherplatz.";
     }
 
@@ -258,6 +279,7 @@ private slots:
         WriteFailingInputs(dir.path());
         const QByteArray old("SO1 \r\n   1.00000 \r\n");
         WriteBytes(dir.filePath("aus.txt"), old);
+        QVERIFY(QDir(dir.path()).mkdir("ordner"));
         if (readOnly)
             MakeReadOnly(dir.filePath("aus.txt"));
         const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
@@ -266,9 +288,92 @@ private slots:
         const TCommandRun run = RunCommand({"temperaturen", "-o", target, dir.filePath("gut.kos")},
                                            fileSizeLimit > 0 ? static_cast<rlim_t>(fileSizeLimit) : RLIM_INFINITY);
         QCOMPARE(run.ExitCode, 2);
-        QCOMPARE(FirstLine(run.Errors), QStringLiteral("korav-auswertung: %1: %2").arg(target, message));
+        QCOMPARE(FirstLine(run.Errors),
+                 QStringLiteral("korav-auswertung: %1: %2").arg(target, message.replace("{dir}", dir.path())));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
         QCOMPARE(ReadBytes(dir.filePath("aus.txt")), old);
+    }
+
+    // The output is compared with the inputs as files, not as names.
+    void outputIsNeverAnInput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("input");
+        const QStringList range{"bereich", "--von", "0", "--bis", "9"};
+        QTest::newRow("the base file") << QStringList{"temperaturen", "{dir}/rec.kos"} << "{dir}/rec.kos"
+                                       << "{dir}/rec.kos";
+        QTest::newRow("a sibling") << QStringList{"energie", "{dir}/gut.kos", "{dir}/rec.kos"} << "{dir}/rec.k2"
+                                   << "{dir}/rec.k2";
+        QTest::newRow("the base file by another path") << QStringList{"energie", "{dir}/rec.kos"}
+                                                       << "{dir}/./../{name}/rec.kos" << "{dir}/rec.kos";
+        QTest::newRow("a symbolic link to a sibling") << QStringList{"temperaturen", "{dir}/rec.kos"}
+                                                      << "{dir}/verweis.txt" << "{dir}/rec.k1";
+        QTest::newRow("a hard link to the range's input") << range + QStringList{"{dir}/gut.kos"}
+                                                          << "{dir}/zweiter-name.txt" << "{dir}/gut.kos";
+    }
+
+    void outputIsNeverAnInput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, output);
+        QFETCH(QString, input);
+        QTemporaryDir dir;
+        WriteFailingInputs(dir.path());
+        const auto inFolder = [&dir](QString text) {
+            return text.replace("{dir}", dir.path()).replace("{name}", QFileInfo(dir.path()).fileName());
+        };
+        const QByteArray rec1 = QFile::encodeName(dir.filePath("rec.k1"));
+        QVERIFY(::symlink(rec1.constData(), QFile::encodeName(dir.filePath("verweis.txt")).constData()) == 0);
+        QVERIFY(::link(QFile::encodeName(dir.filePath("gut.kos")).constData(),
+                       QFile::encodeName(dir.filePath("zweiter-name.txt")).constData()) == 0);
+        const QByteArray old = ReadBytes(inFolder(input));
+
+        arguments.insert(1, "-o");
+        arguments.insert(2, output);
+        const TCommandRun run = RunCommand(InFolder(arguments, dir.path()).replaceInStrings(
+            "{name}", QFileInfo(dir.path()).fileName()));
+        QCOMPARE(run.ExitCode, 2);
+        QCOMPARE(FirstLine(run.Errors),
+                 QStringLiteral("korav-auswertung: %1: Die Ausgabe ist dieselbe Datei wie die Eingabe %2; es wurde "
+                                "nichts geschrieben.")
+                     .arg(inFolder(output), inFolder(input)));
+        QCOMPARE(ReadBytes(inFolder(input)), old);
+        QVERIFY(QFileInfo(dir.filePath("verweis.txt")).isSymLink());
+    }
+
+    // A reader at the other end gets the whole output; the pipe stays.
+    void outputIntoAPipe()
+    {
+        QTemporaryDir dir;
+        WriteFailingInputs(dir.path());
+        const QByteArray pipe = QFile::encodeName(dir.filePath("ausgabe"));
+        QVERIFY(::mkfifo(pipe.constData(), 0644) == 0);
+        // One column fits into the pipe's buffer, so the command ends before
+        // the reader reads.
+        const int reader = ::open(pipe.constData(), O_RDONLY | O_NONBLOCK);
+        const QStringList range{"--von", "0", "--bis", "1199", dir.filePath("gut.kos")};
+        const TCommandRun run = RunCommand(QStringList{"bereich", "-o", dir.filePath("ausgabe")} + range);
+        QByteArray received(200000, '\0');
+        const ssize_t count = ::read(reader, received.data(), static_cast<std::size_t>(received.size()));
+        ::close(reader);
+        QCOMPARE(run.ExitCode, 0);
+        QVERIFY(!QFileInfo(dir.filePath("ausgabe")).isFile());
+        const TCommandRun piped = RunCommand(QStringList{"bereich", "-o", StandardOutput} + range);
+        QCOMPARE(received.left(std::max<ssize_t>(count, 0)), piped.Output);
+    }
+
+    void warnsOfABaseFileWithoutSiblings()
+    {
+        QTemporaryDir dir;
+        WriteBytes(dir.filePath("allein.kos"), PatternBytes(ValueFileSize));
+        const TCommandRun run = RunCommand({"temperaturen", "-o", dir.filePath("aus.txt"), dir.filePath("allein.kos")});
+        QCOMPARE(run.ExitCode, 0);
+        QCOMPARE(QString::fromUtf8(run.Errors),
+                 QStringLiteral("korav-auswertung: Warnung: %1: Keine der Dateien .k1 bis .k99 gibt es; ihre 99 "
+                                "Zeilen wiederholen die Werte der Basisdatei.\n")
+                     .arg(dir.filePath("allein.kos")));
+        QCOMPARE(ReadBytes(dir.filePath("aus.txt")).count('\n'), qsizetype{ColumnRowCount + 1});
     }
 };
 

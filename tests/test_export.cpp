@@ -1,5 +1,6 @@
 #include "support/ScriptedWindowSystem.h"
 #include "export/ColumnFile.h"
+#include "export/RangeCommand.h"
 #include "export/RangeExport.h"
 #include "support/TestFiles.h"
 #include "values/IoError.h"
@@ -8,7 +9,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -166,6 +172,49 @@ private slots:
         QCOMPARE(fileSizeLimit > 0 ? RunWithFileSizeLimit(fileSizeLimit, write) : write(), code);
         QCOMPARE(ReadBytes(path("old.b1")), old);
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.b1"});
+    }
+
+    // Written as a shell's redirection writes them; the node stays what it is.
+    void specialTargetIsWrittenNotReplaced_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("code");
+        QTest::newRow("named pipe") << "pipe" << 0;
+        QTest::newRow("device that takes everything") << "null" << 0;
+        QTest::newRow("device that is always full") << "full" << 101;
+    }
+
+    void specialTargetIsWrittenNotReplaced()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, code);
+        const QString target = path("ziel.b1");
+        const QByteArray name = QFile::encodeName(target);
+        if (kind == QLatin1String("pipe")) {
+            QVERIFY(::mkfifo(name.constData(), 0644) == 0);
+        } else {
+            if (::geteuid() != 0)
+                QSKIP("device nodes need root");
+            QVERIFY(::mknod(name.constData(), S_IFCHR | 0666, makedev(1, kind == QLatin1String("null") ? 3 : 7)) == 0);
+        }
+        // One column fits into the pipe's buffer, so the write ends before
+        // the reader reads.
+        const int reader = kind == QLatin1String("pipe") ? ::open(name.constData(), O_RDONLY | O_NONBLOCK) : -1;
+        state_->ColumnCount = 1;
+        state_->ColumnNames[0] = QStringLiteral("KORAV");
+        state_->ExportFileName = target;
+        QCOMPARE(WriteErrorCode(*state_), code);
+        struct stat info {};
+        QVERIFY(::lstat(name.constData(), &info) == 0);
+        QVERIFY(kind == QLatin1String("pipe") ? S_ISFIFO(info.st_mode) : S_ISCHR(info.st_mode));
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"ziel.b1"});
+        if (reader < 0)
+            return;
+        QByteArray received(200000, '\0');
+        const ssize_t count = ::read(reader, received.data(), static_cast<std::size_t>(received.size()));
+        ::close(reader);
+        QCOMPARE(received.left(std::max<ssize_t>(count, 0)), ColumnFileBytes(*state_));
     }
 
     void rangeCopied_data()

@@ -1,7 +1,7 @@
 #include "support/ScriptedWindowSystem.h"
 #include "export/ColumnFile.h"
 #include "export/SiblingName.h"
-#include "export/SolarEvaluation.h"
+#include "export/SolarCommands.h"
 #include "support/TestFiles.h"
 #include "values/IoError.h"
 #include "values/NumberFormat.h"
@@ -79,15 +79,15 @@ private:
     void writeRecordings() const
     {
         for (int n = 0; n <= SiblingCount; ++n) {
-            SaveValueFile(path(n == 0 ? "A.kos" : QStringLiteral("A.k%1").arg(n)), IdentifiedValues(n));
-            SaveValueFile(path(n == 0 ? "B.koe" : QStringLiteral("B.k%1").arg(n)), IdentifiedValues(100 + n));
+            WriteValues(path(n == 0 ? "A.kos" : QStringLiteral("A.k%1").arg(n)), IdentifiedValues(n));
+            WriteValues(path(n == 0 ? "B.koe" : QStringLiteral("B.k%1").arg(n)), IdentifiedValues(100 + n));
         }
     }
 
     void evaluate(const TChannelTable& channels, const QString& countText)
     {
-        solar_->Evaluate(channels, countText, {*windows_, openDialog_, *state_}, path("doc.kos"),
-                         IdentifiedValues(DocumentId));
+        RunSolarEvaluation(*solar_, channels, countText, {*windows_, openDialog_, *state_}, path("doc.kos"),
+                           IdentifiedValues(DocumentId));
     }
 
     [[nodiscard]] QList<int> rowIds(int rows) const
@@ -252,14 +252,14 @@ private slots:
         QFETCH(const TChannelTable*, channels);
         QFETCH(QByteArray, header);
         TScriptedWindowSystem& windows = *windows_;
-        solar_->Save(*channels, {windows, saveDialog_, *state_}, path("doc.kos"));
+        SaveSolarEvaluation(*solar_, *channels, {windows, saveDialog_, *state_}, path("doc.kos"));
         QCOMPARE(windows.Dialogs.back().FileName, path("doc.kos"));
         writeRecordings();
         windows.Paths = {path("A.kos"), path("out.txt")};
         windows.Answers = {TAnswer::Yes};
         WriteBytes(path("out.txt"), QByteArray(200000, 'x'));
         evaluate(*channels, "1");
-        solar_->Save(*channels, {windows, saveDialog_, *state_}, path("doc.kos"));
+        SaveSolarEvaluation(*solar_, *channels, {windows, saveDialog_, *state_}, path("doc.kos"));
         QCOMPARE(windows.Dialogs.back().FileName, path("A.k99"));
         QByteArray expected = header;
         for (int id = 1; id <= SiblingCount; ++id) {
@@ -293,7 +293,7 @@ private slots:
         const QByteArray old = ReadBytes(document);
         windows_->Answers.assign(answers.begin(), answers.end());
         windows_->Paths.assign(answers.size(), document);
-        solar_->Save(EnergyChannels, {*windows_, saveDialog_, *state_}, document);
+        SaveSolarEvaluation(*solar_, EnergyChannels, {*windows_, saveDialog_, *state_}, document);
         QCOMPARE(windows_->Confirmations, QStringList(answers.size(), "doc.kos existiert bereits. Überschreiben?"));
         QCOMPARE(windows_->ConfirmationButtons.back(), TButtons::YesNo);
         QCOMPARE(windows_->Dialogs.size(), size_t(answers.size() + (written ? 0 : 1)));

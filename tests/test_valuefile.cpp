@@ -3,11 +3,16 @@
 #include "values/ValueFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <cerrno>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 class TestValueFile : public QObject {
     Q_OBJECT
@@ -176,6 +181,110 @@ private slots:
             return errorCode([&] { SaveValueFile(name, filled(1)); });
         });
         QCOMPARE(status, 101);
+    }
+
+    // Writes stop at 4096 bytes, as on a disk with that much room.
+    void failedSaveKeepsEveryOldByte_data()
+    {
+        QTest::addColumn<int>("existingSize");
+        QTest::newRow("new name") << -1;
+        QTest::newRow("100 bytes") << 100;
+        QTest::newRow("5000 bytes") << 5000;
+        QTest::newRow("6000 bytes, the tail kept") << 6000;
+    }
+
+    void failedSaveKeepsEveryOldByte()
+    {
+        QFETCH(int, existingSize);
+        QTemporaryDir folder;
+        const QString name = folder.filePath("werte.kos");
+        const QByteArray old = PatternBytes(std::max(existingSize, 0));
+        if (existingSize >= 0)
+            WriteBytes(name, old);
+        const QStringList before = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+        const int status = RunWithFileSizeLimit(4096, [&] {
+            return errorCode([&] { SaveValueFile(name, filled(9)); });
+        });
+        QCOMPARE(status, 101);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), before);
+        QCOMPARE(ReadBytes(name), old);
+    }
+
+    // Every name that showed the file shows the saved values, and a link
+    // stays a link.
+    void saveKeepsLinksAndAttributes_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::newRow("plain file") << "";
+        QTest::newRow("symbolic link") << "symbolic";
+        QTest::newRow("symbolic link, relative") << "relative";
+        QTest::newRow("hard link") << "hard";
+    }
+
+    void saveKeepsLinksAndAttributes()
+    {
+        QFETCH(QString, link);
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir("daten"));
+        const QString file = folder.filePath("daten/werte.kos");
+        WriteBytes(file, PatternBytes(5200));
+        QVERIFY(::chmod(QFile::encodeName(file).constData(), 0640) == 0);
+        const bool root = ::geteuid() == 0;
+        if (root)
+            QVERIFY(::chown(QFile::encodeName(file).constData(), 1234, 4321) == 0);
+        const QByteArray other = QFile::encodeName(folder.filePath("name.kos"));
+        if (link == QLatin1String("symbolic"))
+            QVERIFY(::symlink(QFile::encodeName(file).constData(), other.constData()) == 0);
+        else if (link == QLatin1String("relative"))
+            QVERIFY(::symlink("daten/werte.kos", other.constData()) == 0);
+        else if (link == QLatin1String("hard"))
+            QVERIFY(::link(QFile::encodeName(file).constData(), other.constData()) == 0);
+        const QString saved = link.isEmpty() ? file : folder.filePath("name.kos");
+
+        SaveValueFile(saved, filled(-3));
+
+        QCOMPARE(QFileInfo(saved).isSymLink(), link == QLatin1String("symbolic") || link == QLatin1String("relative"));
+        QByteArray expected = ReadBytes(file);
+        TValueBuffer back{};
+        QVERIFY(LoadValueFile(file, back));
+        QVERIFY(back == filled(-3));
+        QCOMPARE(expected.mid(ValueFileSize), PatternBytes(5200).mid(ValueFileSize));
+        QCOMPARE(ReadBytes(saved), expected);
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(file).constData(), &info) == 0);
+        QCOMPARE(info.st_mode & 07777, mode_t{0640});
+        if (root) {
+            QCOMPARE(info.st_uid, uid_t{1234});
+            QCOMPARE(info.st_gid, gid_t{4321});
+        }
+        QCOMPARE(QDir(folder.path() + "/daten").entryList(QDir::Files | QDir::Hidden), QStringList{"werte.kos"});
+    }
+
+    // A user may write the file but not its folder: the save goes in place.
+    void saveWhereTheFolderTakesNoNewFile()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to hand the file to another user");
+        QTemporaryDir folder;
+        const QByteArray path = QFile::encodeName(folder.path());
+        QVERIFY(::chmod(path.constData(), 0755) == 0);
+        const QString name = folder.filePath("werte.kos");
+        WriteBytes(name, PatternBytes(6000));
+        constexpr uid_t Nobody = 65534;
+        QVERIFY(::chown(QFile::encodeName(name).constData(), Nobody, Nobody) == 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+                ::_exit(99);
+            ::_exit(errorCode([&] { SaveValueFile(name, filled(4)); }));
+        }
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        QCOMPARE(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+        TValueBuffer back{};
+        QVERIFY(LoadValueFile(name, back));
+        QVERIFY(back == filled(4));
+        QCOMPARE(ReadBytes(name).mid(ValueFileSize), PatternBytes(6000).mid(ValueFileSize));
     }
 
     void messages_data()

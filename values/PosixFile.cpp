@@ -42,11 +42,12 @@ TPosixFile::~TPosixFile()
         ::close(fd_);
 }
 
-std::size_t TPosixFile::ReadAt0(char* data, std::size_t size)
+template <typename Call>
+std::size_t TPosixFile::Repeat(std::size_t size, Call call)
 {
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::pread(fd_, data + done, size - done, static_cast<off_t>(done));
+        const ssize_t n = call(done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -58,20 +59,48 @@ std::size_t TPosixFile::ReadAt0(char* data, std::size_t size)
     return done;
 }
 
+std::size_t TPosixFile::ReadAt0(char* data, std::size_t size)
+{
+    return Repeat(size, [&](std::size_t done) { return ::pread(fd_, data + done, size - done, static_cast<off_t>(done)); });
+}
+
 std::size_t TPosixFile::WriteAt0(const char* data, std::size_t size)
 {
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::pwrite(fd_, data + done, size - done, static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            ThrowIoError(errno, path_);
-        if (n == 0)
-            break;
-        done += static_cast<std::size_t>(n);
+    return Repeat(size, [&](std::size_t done) { return ::pwrite(fd_, data + done, size - done, static_cast<off_t>(done)); });
+}
+
+std::size_t TPosixFile::Write(const char* data, std::size_t size)
+{
+    return Repeat(size, [&](std::size_t done) { return ::write(fd_, data + done, size - done); });
+}
+
+QByteArray TPosixFile::ReadFrom(std::size_t offset)
+{
+    constexpr std::size_t Chunk = 65536;
+    QByteArray bytes;
+    for (;;) {
+        const qsizetype start = bytes.size();
+        bytes.resize(start + static_cast<qsizetype>(Chunk));
+        const std::size_t got = Repeat(Chunk, [&](std::size_t done) {
+            return ::pread(fd_, bytes.data() + start + done, Chunk - done,
+                           static_cast<off_t>(offset + static_cast<std::size_t>(start) + done));
+        });
+        bytes.resize(start + static_cast<qsizetype>(got));
+        if (got < Chunk)
+            return bytes;
     }
-    return done;
+}
+
+bool TPosixFile::IsSoleRegularFile() const
+{
+    struct stat info {};
+    return ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1;
+}
+
+void TPosixFile::Flush()
+{
+    if (::fsync(fd_) != 0)
+        ThrowIoError(errno, path_);
 }
 
 void TPosixFile::Close()

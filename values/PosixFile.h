@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstddef>
@@ -23,10 +24,23 @@ public:
     // Writes at offset 0 until `size` bytes are written or a call writes
     // nothing; returns the count. A failing call throws its system error.
     [[nodiscard]] std::size_t WriteAt0(const char* data, std::size_t size);
+    // Writes at the current position, for files that have no offsets (a
+    // pipe, a device) as for any other; returns the count as WriteAt0 does.
+    [[nodiscard]] std::size_t Write(const char* data, std::size_t size);
+    // Every byte from `offset` to the end of the file.
+    [[nodiscard]] QByteArray ReadFrom(std::size_t offset);
+    // A regular file that no other name shares.
+    [[nodiscard]] bool IsSoleRegularFile() const;
+    // Flushes what was written to the disk.
+    void Flush();
+    [[nodiscard]] int Descriptor() const { return fd_; }
     void Close();
 
 private:
     TPosixFile(const QString& path, int flags, bool mustOpen);
+    // Repeats `call(done)` until `size` bytes moved or a call moved none.
+    template <typename Call>
+    std::size_t Repeat(std::size_t size, Call call);
 
     QString path_;
     int fd_ = -1;

@@ -1,11 +1,13 @@
 #include "values/ValueFile.h"
 
+#include "values/FileReplacement.h"
 #include "values/IoError.h"
 #include "values/PosixFile.h"
 
 #include <QRegularExpression>
 #include <QtEndian>
 
+#include <cerrno>
 #include <fcntl.h>
 
 namespace {
@@ -32,6 +34,23 @@ void RefuseReadOnly(const QString& name)
         throw EInOutError(IoCode::AccessDenied);
 }
 
+// Where the file cannot be replaced as a whole (other names share it, it is
+// no regular file, its folder takes no new file), it is overwritten in place.
+void WriteRecordInPlace(TPosixFile& file, const TRecord& record)
+{
+    if (file.WriteAt0(record.data(), record.size()) < record.size())
+        throw EInOutError(IoCode::DiskFull);
+    file.Close();
+}
+
+[[nodiscard]] bool ReplaceWithRecord(const QString& name, TPosixFile& existing, const TRecord& record)
+{
+    QByteArray content(record.data(), static_cast<qsizetype>(record.size()));
+    if (existing.IsOpen())
+        content += existing.ReadFrom(record.size());
+    return ReplaceFile(name, content) == TReplaceResult::Replaced;
+}
+
 }  // namespace
 
 bool LoadValueFile(const QString& name, TValueBuffer& buffer)
@@ -51,12 +70,14 @@ bool LoadValueFile(const QString& name, TValueBuffer& buffer)
 void SaveValueFile(const QString& name, const TValueBuffer& buffer)
 {
     RefuseReadOnly(name);
-    TPosixFile existing = TPosixFile::TryOpen(name, O_RDWR);
-    TPosixFile file = existing.IsOpen() ? std::move(existing) : TPosixFile(name, O_RDWR | O_CREAT | O_TRUNC);
     const TRecord record = RecordFromBuffer(buffer);
-    if (file.WriteAt0(record.data(), record.size()) < record.size())
-        throw EInOutError(IoCode::DiskFull);
-    file.Close();
+    TPosixFile existing = TPosixFile::TryOpen(name, O_RDWR);
+    if (!existing.IsOpen() && errno != ENOENT)
+        ThrowIoError(errno, name);
+    if ((!existing.IsOpen() || existing.IsSoleRegularFile()) && ReplaceWithRecord(name, existing, record))
+        return;
+    TPosixFile file = existing.IsOpen() ? std::move(existing) : TPosixFile(name, O_RDWR | O_CREAT | O_TRUNC);
+    WriteRecordInPlace(file, record);
 }
 
 bool IsValueFileName(const QString& name)

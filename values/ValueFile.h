@@ -18,9 +18,12 @@ using TValueBuffer = std::array<std::int16_t, ValueCount>;
 [[nodiscard]] bool LoadValueFile(const QString& name, TValueBuffer& buffer);
 
 // Writes `buffer` over the first ValueFileSize bytes of `name`, keeping any
-// bytes after them, creating the file when it cannot be opened. Throws
-// EInOutError on failure. A read-only file is refused before the creation
-// step, which would otherwise cut it to nothing.
+// bytes after them, creating the file when there is none. The new content
+// replaces the file only once it is complete on the disk, so a failed save
+// leaves the old file whole and creates none. A file that other names share,
+// a file that is no regular one and a file in a folder that takes no new file
+// are overwritten in place instead. Throws EInOutError on failure; a
+// read-only file is refused before anything is written.
 void SaveValueFile(const QString& name, const TValueBuffer& buffer);
 
 // True for the names value files carry: .kos, .koe and the siblings .k1 to

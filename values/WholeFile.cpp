@@ -1,39 +1,47 @@
 #include "values/WholeFile.h"
 
+#include "values/FileReplacement.h"
 #include "values/IoError.h"
 #include "values/PosixFile.h"
 
-#include <QSaveFile>
+#include <QFile>
 
-#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
-// Qt leaves errno as the failing system call set it; a check Qt makes by
-// itself (a folder as target) fails with errno still 0.
-[[noreturn]] void ThrowLastError(const QString& path, int fallback)
+// Blocks on a pipe until a reader comes, as the shell does.
+void WriteDirectly(const QString& path, const QByteArray& bytes)
 {
-    ThrowIoError(errno != 0 ? errno : fallback, path);
+    TPosixFile file(path, O_WRONLY);
+    if (file.Write(bytes.constData(), static_cast<std::size_t>(bytes.size())) < static_cast<std::size_t>(bytes.size()))
+        throw EInOutError(IoCode::DiskFull);
+    file.Close();
 }
 
 }  // namespace
+
+bool IsSpecialFile(const QString& path)
+{
+    struct stat info {};
+    if (!IsUsableFileName(path) || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    return !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
+}
 
 void WriteWholeFile(const QString& path, const QByteArray& bytes)
 {
     if (!IsUsableFileName(path))
         throw EInOutError(IoCode::InvalidName);
+    if (IsSpecialFile(path)) {
+        WriteDirectly(path, bytes);
+        return;
+    }
     // The permission bits are checked here because root would replace the
     // file regardless of them.
     if (IsReadOnlyFile(path))
         throw EInOutError(IoCode::NotOpenForOutput);
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        ThrowLastError(path, EISDIR);
-    errno = 0;
-    if (file.write(bytes) != bytes.size())
-        ThrowLastError(path, ENOSPC);
-    errno = 0;
-    if (!file.commit())
-        ThrowLastError(path, EIO);
+    if (ReplaceFile(path, bytes) == TReplaceResult::FolderRefused)
+        throw EInOutError(IoCode::AccessDenied);
 }

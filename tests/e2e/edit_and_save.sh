@@ -13,6 +13,12 @@
 #   menu_by_keyboard  777 typed into line 3, Alt+D and S save: opening the
 #                     menu commits nothing, so the file keeps line 3; Enter
 #                     then writes 777 into line 3 and a second save holds it.
+#   save_over_file_size_limit
+#                     the editor runs under a file-size limit of 4096 bytes,
+#                     with the signal for writes beyond it at its default
+#                     (ending the process): -1.25 typed into line 5 and
+#                     saved must bring "Zu wenig Speicherplatz" while the
+#                     editor runs on, and the file keeps every old byte.
 #
 # Usage: edit_and_save.sh <case> <KoravEditor> [korav-grab]
 # Exits 77 (skipped) when Xvfb, xdotool or xauth is missing or no display
@@ -141,6 +147,20 @@ case_menu_by_keyboard() {
     expect_file "$work/expected.kos" "Enter after the menu did not write the waiting 777 into line 3"
 }
 
+case_save_over_file_size_limit() {
+    click_line 5
+    type_text -1.25
+    press Return
+    file_menu s
+    wait_for "the error message" others_shown
+    running "$editor_pid" || fail "the editor ended during the save"
+    expect_file "$work/original.kos" "the failed save changed the file"
+    [ "$(ls -A "$work/user")" = werte.kos ] || fail "the failed save left files behind: $(ls -A "$work/user")"
+    xdo key Return
+    wait_for "the message to close" alone
+    running "$editor_pid" || fail "the editor ended after the message"
+}
+
 command -v "case_$case" >/dev/null 2>&1 || fail "no case named $case"
 
 start_xvfb
@@ -157,6 +177,13 @@ done | head -c 5000 >"$work/original.kos"
 head -c 5000 /dev/zero >"$work/blank.kos"
 cp "$work/original.kos" "$document"
 
+if [ "$case" = save_over_file_size_limit ]; then
+    # prlimit leaves SIGXFSZ at its default; only the editor itself may ignore it.
+    command -v prlimit >/dev/null 2>&1 || skip "prlimit is not installed"
+    printf '#!/bin/sh\nexec prlimit --fsize=4096 -- "%s" "$@"\n' "$editor" >"$work/limited-editor"
+    chmod +x "$work/limited-editor"
+    editor=$work/limited-editor
+fi
 if [ "$case" = open_from_command_line ]; then
     start_editor "$editor" "$work/user" "$document"
 else

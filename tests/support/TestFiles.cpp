@@ -1,6 +1,7 @@
 #include "support/TestFiles.h"
 
 #include <QFile>
+#include <QtEndian>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -29,6 +30,14 @@ QByteArray PatternBytes(int size)
     for (int i = 0; i < size; ++i)
         bytes[i] = static_cast<char>(i & 0xFF);
     return bytes;
+}
+
+void WriteValues(const QString& path, const TValueBuffer& values)
+{
+    QByteArray bytes(ValueFileSize, '\0');
+    for (int i = 0; i < ValueCount; ++i)
+        qToLittleEndian<std::int16_t>(values[i], bytes.data() + 2 * i);
+    WriteBytes(path, bytes);
 }
 
 void MakeReadOnly(const QString& path)

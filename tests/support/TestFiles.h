@@ -1,5 +1,7 @@
 #pragma once
 
+#include "values/ValueFile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,6 +12,9 @@
 void WriteBytes(const QString& path, const QByteArray& bytes);
 // Bytes 0, 1, 2, ... cycling through 0..255.
 [[nodiscard]] QByteArray PatternBytes(int size);
+// Writes `values` as a value file with plain writes: no flush to the disk,
+// for tests that need hundreds of recordings quickly.
+void WriteValues(const QString& path, const TValueBuffer& values);
 void MakeReadOnly(const QString& path);
 
 // Runs `body` in a forked child whose files may grow to at most `limit`
