@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMouseEvent;
+class QPrinter;
 class QScrollArea;
 class QStringListModel;
 class QToolButton;
@@ -32,6 +33,7 @@ class TKurvenDlg;
 class TListBox;
 class TPaintBox;
 class TSolarEvaluation;
+struct TDiagramPicture;
 struct TDiagramScene;
 struct TExportState;
 struct TSelectionRun;
@@ -105,6 +107,11 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void KurvendarstellungClick();
+
+    // The diagram as a picture file and on paper.
+    void DiagrammalsBildspeichern1Click();
+    void Drucken1Click();
+    void Druckvorschau1Click();
 
     // The history of value edits.
     void Rckgngig1Click();
@@ -199,6 +206,11 @@ private:
     void ZoomTo(int height);
     void FinishDiagramSelection();
 
+    // Picture and print helpers.
+    [[nodiscard]] TDiagramPicture Picture() const;
+    [[nodiscard]] QPrinter& Printer();
+    void PrintDiagram(QPrinter& printer);
+
     // Controls and menu items.
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -215,6 +227,7 @@ private:
     QToolButton* SpeedButton2 = nullptr;
     TFileDialog OpenDialog1;
     TFileDialog SaveDialog1;
+    TFileDialog SavePictureDialog1;
 
     QMenu* Datei1 = nullptr;
     QAction* Neu1 = nullptr;
@@ -222,6 +235,9 @@ private:
     QAction* Speichern = nullptr;
     QAction* Speichernunter = nullptr;
     QAction* GrafikSpeichern = nullptr;
+    QAction* DiagrammalsBildspeichern1 = nullptr;
+    QAction* Drucken1 = nullptr;
+    QAction* Druckvorschau1 = nullptr;
     QAction* Beenden1 = nullptr;
     QMenu* Bearbeiten1 = nullptr;
     QAction* Rckgngig1 = nullptr;
@@ -250,6 +266,9 @@ private:
     std::unique_ptr<TExportState> exportState_;
     std::unique_ptr<TDiagram> diagram_;
     std::unique_ptr<TSolarEvaluation> solarEvaluation_;
+    // One printer for the window's life, so the choices made in the print
+    // dialog hold for the next print.
+    std::unique_ptr<QPrinter> printer_;
     double meanValue_ = 0.0;
     int curveColor_ = 0x00FF00;
     QStringListModel* listModel_ = nullptr;

@@ -29,9 +29,14 @@ void TForm1::CreateFileMenu()
     Speichernunter = AddItem(Datei1, "Speichernunter", QStringLiteral("Speichern &unter..."), &TForm1::SpeichernunterClick);
     Datei1->addSeparator();
     GrafikSpeichern = AddItem(Datei1, "GrafikSpeichern", QStringLiteral("&Grafik speichern..."), &TForm1::GrafikSpeichernClick);
+    DiagrammalsBildspeichern1 = AddItem(Datei1, "DiagrammalsBildspeichern1", QStringLiteral("Diagramm als &Bild speichern..."),
+                                        &TForm1::DiagrammalsBildspeichern1Click);
+    Datei1->addSeparator();
+    Drucken1 = AddItem(Datei1, "Drucken1", QStringLiteral("&Drucken..."), &TForm1::Drucken1Click);
+    Druckvorschau1 = AddItem(Datei1, "Druckvorschau1", QStringLiteral("Druck&vorschau..."), &TForm1::Druckvorschau1Click);
     Datei1->addSeparator();
     Beenden1 = AddItem(Datei1, "Beenden1", QStringLiteral("&Beenden"), &TForm1::Beenden1Click);
-    for (QAction* item : {Speichern, Speichernunter, GrafikSpeichern})
+    for (QAction* item : {Speichern, Speichernunter, GrafikSpeichern, DiagrammalsBildspeichern1, Drucken1, Druckvorschau1})
         item->setEnabled(false);
 }
 

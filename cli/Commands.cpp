@@ -33,20 +33,6 @@ void RunEvaluation(const TChannelTable& channels, const TRequest& request)
     }
 }
 
-// As "Öffnen..." reads a document, except that a missing file is an error:
-// the window's open command would leave the editor as it was.
-TValueBuffer ReadValueFile(const QString& path)
-{
-    TValueBuffer values{};
-    try {
-        if (!LoadValueFile(path, values))
-            throw EInOutError(IoCode::FileNotFound);
-    } catch (const EKoravError&) {
-        RethrowAsFailure(path);
-    }
-    return values;
-}
-
 void RunRange(const TRequest& request)
 {
     const TValueBuffer values = ReadValueFile(request.Inputs.front());
@@ -63,6 +49,20 @@ void RunRange(const TRequest& request)
 
 }  // namespace
 
+// A missing file is an error here: the window's open command would leave the
+// editor as it was.
+TValueBuffer ReadValueFile(const QString& path)
+{
+    TValueBuffer values{};
+    try {
+        if (!LoadValueFile(path, values))
+            throw EInOutError(IoCode::FileNotFound);
+    } catch (const EKoravError&) {
+        RethrowAsFailure(path);
+    }
+    return values;
+}
+
 void RunExport(const TRequest& request)
 {
     switch (request.Command) {
@@ -70,6 +70,7 @@ void RunExport(const TRequest& request)
     case TCommand::Energy: RunEvaluation(EnergyChannels, request); break;
     case TCommand::Range: RunRange(request); break;
     case TCommand::Help:
-    case TCommand::Version: break;
+    case TCommand::Version:
+    case TCommand::Picture: break;
     }
 }
