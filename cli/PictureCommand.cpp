@@ -70,7 +70,7 @@ TNumberMode PictureModeNamed(const QString& name)
     for (const TModeName& entry : ModeNames)
         if (name == QLatin1String(entry.Name))
             return entry.Mode;
-    throw UsageFailure(QStringLiteral("--darstellung ist festkomma, ganzzahl oder hex, nicht '%1'").arg(name));
+    throw UsageFailure(QStringLiteral("Die Darstellung '%1' ist unbekannt: festkomma, ganzzahl oder hex").arg(name));
 }
 
 int PictureZoomSteps(const QString& text)
