@@ -2,10 +2,6 @@
 
 #include "cli/CommandFailure.h"
 #include "cli/Commands.h"
-#include "diagram/AxisSetup.h"
-#include "diagram/DiagramScene.h"
-#include "diagram/EditorFont.h"
-#include "diagram/TDiagram.h"
 #include "diagram/Zoom.h"
 #include "picture/DiagramPicture.h"
 #include "picture/PictureFormat.h"
@@ -29,20 +25,6 @@ struct TModeName {
 };
 
 constexpr TModeName ModeNames[] = {{"festkomma", FixedPoint}, {"ganzzahl", IntegerMode}, {"hex", HexMode}};
-
-// The window at its start, showing `values`: its surface after `zoomSteps`
-// presses of "+", the curve in its start colour and width.
-QByteArray PictureOf(const TValueBuffer& values, const TRequest& request, TPictureFormat format)
-{
-    const QSize surface(SurfaceWidth, ZoomedHeight(request.ZoomSteps).value_or(StartupSurfaceHeight));
-    TDiagram diagram(surface);
-    SetupAxis(diagram, request.Mode, surface);
-    TDiagramScene scene;
-    scene.Values = &values;
-    scene.Mode = request.Mode;
-    const QColor background = QGuiApplication::palette().color(QPalette::Window);
-    return EncodeDiagramPicture({&diagram, scene, surface, background, EditorFont()}, format);
-}
 
 // Standard error carries the command's own messages for scripts; Qt's notes
 // about the platform it was made to use (a missing runtime folder, say) are
@@ -95,7 +77,8 @@ void RunPicture(const TRequest& request)
     const TValueBuffer values = ReadValueFile(request.Inputs.front());
     const bool toStandardOutput = request.Output == StandardOutput;
     const QByteArray bytes =
-        PictureOf(values, request, toStandardOutput ? TPictureFormat::Png : *PictureFormatOf(request.Output));
+        EncodeStartupPicture(values, request.Mode, request.ZoomSteps, QGuiApplication::palette().color(QPalette::Window),
+                             toStandardOutput ? TPictureFormat::Png : *PictureFormatOf(request.Output));
     try {
         if (toStandardOutput)
             WriteToStandardOutput(bytes);

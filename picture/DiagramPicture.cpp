@@ -1,7 +1,11 @@
 #include "picture/DiagramPicture.h"
 
+#include "diagram/AxisSetup.h"
 #include "diagram/Canvas.h"
+#include "diagram/EditorFont.h"
 #include "diagram/TDiagram.h"
+#include "diagram/Zoom.h"
+#include "picture/PaletteImage.h"
 
 #include <QBuffer>
 #include <QFontInfo>
@@ -13,6 +17,10 @@
 namespace {
 
 const QString Creator = QStringLiteral("KORAV-Editor");
+
+// zlib's fast level: the diagram's wide plain areas compress well at any
+// level, and the largest zoom has 35 million pixels.
+constexpr int PngQuality = 80;
 
 // One unit of a vector picture is one pixel of the surface.
 constexpr int VectorResolution = 72;
@@ -30,7 +38,8 @@ QByteArray EncodePng(const TDiagramPicture& picture)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    DiagramImage(picture).save(&buffer, "PNG");
+    const QImage image = DiagramImage(picture);
+    PaletteImage(image).value_or(image).save(&buffer, "PNG", PngQuality);
     return bytes;
 }
 
@@ -95,4 +104,16 @@ QByteArray EncodeDiagramPicture(const TDiagramPicture& picture, TPictureFormat f
     case TPictureFormat::Png: break;
     }
     return EncodePng(picture);
+}
+
+QByteArray EncodeStartupPicture(const TValueBuffer& values, TNumberMode numberMode, int zoomSteps,
+                                const QColor& background, TPictureFormat format)
+{
+    const QSize surface(SurfaceWidth, ZoomedHeight(zoomSteps).value_or(StartupSurfaceHeight));
+    TDiagram diagram(surface);
+    SetupAxis(diagram, numberMode, surface);
+    TDiagramScene scene;
+    scene.Values = &values;
+    scene.Mode = numberMode;
+    return EncodeDiagramPicture({&diagram, scene, surface, background, EditorFont()}, format);
 }

@@ -2,6 +2,8 @@
 
 #include "diagram/DiagramScene.h"
 #include "picture/PictureFormat.h"
+#include "values/NumberFormat.h"
+#include "values/ValueFile.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -29,3 +31,9 @@ void PaintDiagramPicture(QPainter& painter, const TDiagramPicture& picture, cons
 // The bytes of a picture file: a PNG of exactly the window's pixels, or an
 // SVG or PDF drawing of the same shapes, one pixel to one unit.
 [[nodiscard]] QByteArray EncodeDiagramPicture(const TDiagramPicture& picture, TPictureFormat format);
+
+// The picture a freshly started window shows of `values` in `numberMode`
+// after `zoomSteps` presses of "+" (0 up to ZoomInSteps()): the curve in its
+// start colour and width, no selection, the labels in the editor's font.
+[[nodiscard]] QByteArray EncodeStartupPicture(const TValueBuffer& values, TNumberMode numberMode, int zoomSteps,
+                                              const QColor& background, TPictureFormat format);

@@ -1,6 +1,7 @@
 #include "support/FormFixture.h"
 
 #include "diagram/Zoom.h"
+#include "picture/PaletteImage.h"
 
 #include <QAction>
 #include <QImage>
@@ -221,6 +222,28 @@ private slots:
         QCOMPARE(f->Windows.PrintDialogs, 2);
         QCOMPARE(f->Windows.Errors, QStringList());
         QVERIFY(!QFile::exists(f->Path("druck.pdf")));
+    }
+
+    void paletteKeepsEveryPixel_data()
+    {
+        QTest::addColumn<int>("colors");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("one colour") << 1 << true;
+        QTest::newRow("256 colours") << 256 << true;
+        QTest::newRow("257 colours") << 257 << false;
+    }
+
+    void paletteKeepsEveryPixel()
+    {
+        QFETCH(int, colors);
+        QFETCH(bool, fits);
+        QImage image(40, 30, QImage::Format_RGB32);
+        for (int i = 0; i < image.width() * image.height(); ++i)
+            image.setPixel(i % image.width(), i / image.width(), qRgb(i % colors, (i % colors) >> 8, 7));
+        const std::optional<QImage> palette = PaletteImage(image);
+        QCOMPARE(palette.has_value(), fits);
+        if (fits)
+            QVERIFY(palette->convertToFormat(QImage::Format_RGB32) == image);
     }
 
     void itemsNeedADocument()
