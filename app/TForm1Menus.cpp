@@ -29,7 +29,8 @@ void TForm1::CreateFileMenu()
     Speichernunter = AddItem(Datei1, "Speichernunter", QStringLiteral("Speichern &unter..."), &TForm1::SpeichernunterClick);
     Datei1->addSeparator();
     GrafikSpeichern = AddItem(Datei1, "GrafikSpeichern", QStringLiteral("&Grafik speichern..."), &TForm1::GrafikSpeichernClick);
-    DiagrammalsBildspeichern1 = AddItem(Datei1, "DiagrammalsBildspeichern1", QStringLiteral("Diagramm als &Bild speichern..."),
+    // "B" stays with "Beenden", which it has always opened.
+    DiagrammalsBildspeichern1 = AddItem(Datei1, "DiagrammalsBildspeichern1", QStringLiteral("Diagramm als B&ild speichern..."),
                                         &TForm1::DiagrammalsBildspeichern1Click);
     Datei1->addSeparator();
     Drucken1 = AddItem(Datei1, "Drucken1", QStringLiteral("&Drucken..."), &TForm1::Drucken1Click);

@@ -246,6 +246,16 @@ private slots:
             QVERIFY(palette->convertToFormat(QImage::Format_RGB32) == image);
     }
 
+    // "B" in "Datei" still quits; the picture has a letter of its own.
+    void keyboardReachesThePictureItem()
+    {
+        auto f = OpenCurve();
+        f->Windows.Paths.push_back(f->Path("tasten.png"));
+        f->Play(QStringLiteral("Alt+D I"));
+        QTRY_VERIFY(QFile::exists(f->Path("tasten.png")));
+        QVERIFY(f->Form->isVisible());
+    }
+
     void itemsNeedADocument()
     {
         TFormFixture f;
