@@ -2,43 +2,48 @@
 
 #include <QHash>
 
+#include <array>
+
 namespace {
 
 constexpr int MaxColors = 256;
 
-// Hands out the index of each colour met, adding new ones to the table; the
-// colour of the pixel before is kept at hand, as runs of one colour are the
-// rule in a diagram.
+// Hands out the index of each colour met, adding new ones to the table. A
+// row alternates between a few colours (selection marks over every column),
+// so the colours met last sit in a small table in front of the hash.
 class TColorIndex {
 public:
     // False when the colour would be one too many.
     bool Find(QRgb color, uchar& index)
     {
-        if (color == last_) {
-            index = lastIndex_;
-            return true;
+        TRecent& recent = recent_[(color ^ (color >> 8) ^ (color >> 16)) % RecentCount];
+        if (recent.Color != color) {
+            auto found = indices_.constFind(color);
+            if (found == indices_.constEnd()) {
+                if (table_.size() == MaxColors)
+                    return false;
+                found = indices_.insert(color, uchar(table_.size()));
+                table_ << color;
+            }
+            recent = {color, *found};
         }
-        auto found = indices_.constFind(color);
-        if (found == indices_.constEnd()) {
-            if (table_.size() == MaxColors)
-                return false;
-            found = indices_.insert(color, uchar(table_.size()));
-            table_ << color;
-        }
-        last_ = color;
-        lastIndex_ = *found;
-        index = lastIndex_;
+        index = recent.Index;
         return true;
     }
 
     [[nodiscard]] const QList<QRgb>& Table() const { return table_; }
 
 private:
+    static constexpr std::size_t RecentCount = 64;
+    struct TRecent {
+        // No colour of an opaque image, which every colour looked up is.
+        QRgb Color = 0;
+        uchar Index = 0;
+    };
+
     QList<QRgb> table_;
     QHash<QRgb, uchar> indices_;
-    // No colour of an opaque image, which every colour looked up is.
-    QRgb last_ = 0;
-    uchar lastIndex_ = 0;
+    std::array<TRecent, RecentCount> recent_{};
 };
 
 }  // namespace
