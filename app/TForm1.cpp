@@ -2,8 +2,10 @@
 
 #include "bereich/BereichDlg.h"
 #include "controls/ListBox.h"
+#include "diagram/EditorFont.h"
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
+#include "diagram/Zoom.h"
 #include "document/Comparison.h"
 #include "document/Document.h"
 #include "export/ExportState.h"
@@ -14,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -25,7 +28,6 @@ namespace {
 
 constexpr int DesignWidth = 650;
 constexpr int DesignHeight = 500;
-constexpr int PaintBoxWidth = 2600;
 
 // Puts a control at its place and gives it its name, by which tests find it.
 template <typename TWidget>
@@ -42,10 +44,7 @@ TForm1::TForm1(TWindowSystem& windowSystem, QWidget* parent)
     : QMainWindow(parent), windowSystem_(windowSystem)
 {
     setWindowTitle(QStringLiteral("KORAV-Editor"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    setFont(EditorFont());
     CreateControls();
     CreateMenus();
     CreateStatusBar();
@@ -125,10 +124,8 @@ void TForm1::CreateRadioGroup(QWidget* client)
 {
     RadioGroup1 = Place(new QGroupBox(QStringLiteral("Zahlendarstellung"), client), "RadioGroup1", 408, 56, 129, 89);
     numberModeButtons_ = new QButtonGroup(RadioGroup1);
-    const QStringList captions{QStringLiteral("Festkommazahl"), QStringLiteral("Ganzzahl"),
-                               QStringLiteral("Hexadezimal")};
-    for (int i = 0; i < captions.size(); ++i) {
-        auto* item = new QRadioButton(captions[i], RadioGroup1);
+    for (const TNumberMode i : {FixedPoint, IntegerMode, HexMode}) {
+        auto* item = new QRadioButton(NumberModeCaption(i), RadioGroup1);
         item->setGeometry(8, 16 + 22 * i, 113, 20);
         numberModeButtons_->addButton(item, i);
     }
@@ -147,7 +144,7 @@ void TForm1::CreateDiagramPane(QWidget* client)
     ScrollBox1->setWidgetResizable(false);
     PaintBox1 = new TPaintBox();
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
-    PaintBox1->resize(PaintBoxWidth, 241);
+    PaintBox1->resize(SurfaceWidth, 241);
     ScrollBox1->setWidget(PaintBox1);
     // The diagram is no control of its own: a press on it or on its scroll
     // bars must not take the focus, or a value typed into the entry field

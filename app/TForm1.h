@@ -21,6 +21,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMouseEvent;
+class QPrinter;
 class QScrollArea;
 class QStatusBar;
 class QStringListModel;
@@ -35,6 +36,7 @@ class TKurvenDlg;
 class TListBox;
 class TPaintBox;
 class TSolarEvaluation;
+struct TDiagramPicture;
 struct TDiagramScene;
 struct TExportState;
 struct TSelectionRun;
@@ -118,6 +120,11 @@ public:
     // The status bar.
     void Statusleiste1Click();
     void UpdateStatusBar();
+
+    // The diagram as a picture file and on paper.
+    void DiagrammalsBildspeichern1Click();
+    void Drucken1Click();
+    void Druckvorschau1Click();
 
     // The history of value edits.
     void Rckgngig1Click();
@@ -225,6 +232,11 @@ private:
     [[nodiscard]] QString HoverStatusText(int index) const;
     void UpdateSelectionItems();
 
+    // Picture and print helpers.
+    [[nodiscard]] TDiagramPicture Picture() const;
+    [[nodiscard]] QPrinter& Printer();
+    void PrintDiagram(QPrinter& printer);
+
     // Controls and menu items.
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -244,6 +256,7 @@ private:
     QLabel* StatusPanel2 = nullptr;
     TFileDialog OpenDialog1;
     TFileDialog SaveDialog1;
+    TFileDialog SavePictureDialog1;
 
     QMenu* Datei1 = nullptr;
     QAction* Neu1 = nullptr;
@@ -251,6 +264,9 @@ private:
     QAction* Speichern = nullptr;
     QAction* Speichernunter = nullptr;
     QAction* GrafikSpeichern = nullptr;
+    QAction* DiagrammalsBildspeichern1 = nullptr;
+    QAction* Drucken1 = nullptr;
+    QAction* Druckvorschau1 = nullptr;
     QAction* Beenden1 = nullptr;
     QMenu* Bearbeiten1 = nullptr;
     QAction* Rckgngig1 = nullptr;
@@ -283,6 +299,9 @@ private:
     std::unique_ptr<TExportState> exportState_;
     std::unique_ptr<TDiagram> diagram_;
     std::unique_ptr<TSolarEvaluation> solarEvaluation_;
+    // One printer for the window's life, so the choices made in the print
+    // dialog hold for the next print.
+    std::unique_ptr<QPrinter> printer_;
     double meanValue_ = 0.0;
     int curveColor_ = 0x00FF00;
     int comparisonColor_ = 0x0000FF;

@@ -37,9 +37,7 @@ void TForm1::ConnectDiagramHandlers()
 
 void TForm1::SetupAxisForMode()
 {
-    ApplyYStepRule(*diagram_, NumberMode(), PaintBox1->height());
-    ApplyAxisRange(*diagram_, NumberMode());
-    diagram_->UpdateScale(PaintBox1->size());
+    SetupAxis(*diagram_, NumberMode(), PaintBox1->size());
     PaintBox1->update();
 }
 

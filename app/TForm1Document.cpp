@@ -181,8 +181,8 @@ void TForm1::ResetView()
 void TForm1::UpdateMenus()
 {
     const bool loaded = document_->Loaded();
-    for (QAction* item : {Speichern, Speichernunter, GrafikSpeichern, AusListekopieren1, Kurvendarstellung,
-                          Vergleichskurveladen1})
+    for (QAction* item : {Speichern, Speichernunter, GrafikSpeichern, DiagrammalsBildspeichern1, Drucken1,
+                          Druckvorschau1, AusListekopieren1, Kurvendarstellung, Vergleichskurveladen1})
         item->setEnabled(loaded);
     for (QAction* item : {Zahlenwerte1, Grafik1}) {
         item->setEnabled(loaded);

@@ -42,6 +42,12 @@ void TForm1::CreateFileMenu()
     Speichernunter = AddItem(Datei1, "Speichernunter", QStringLiteral("Speichern &unter..."), &TForm1::SpeichernunterClick);
     Datei1->addSeparator();
     GrafikSpeichern = AddItem(Datei1, "GrafikSpeichern", QStringLiteral("&Grafik speichern..."), &TForm1::GrafikSpeichernClick);
+    // "B" stays with "Beenden", which it has always opened.
+    DiagrammalsBildspeichern1 = AddItem(Datei1, "DiagrammalsBildspeichern1", QStringLiteral("Diagramm als B&ild speichern..."),
+                                        &TForm1::DiagrammalsBildspeichern1Click);
+    Datei1->addSeparator();
+    Drucken1 = AddItem(Datei1, "Drucken1", QStringLiteral("&Drucken..."), &TForm1::Drucken1Click);
+    Druckvorschau1 = AddItem(Datei1, "Druckvorschau1", QStringLiteral("Druck&vorschau..."), &TForm1::Druckvorschau1Click);
     Datei1->addSeparator();
     Beenden1 = AddItem(Datei1, "Beenden1", QStringLiteral("&Beenden"), &TForm1::Beenden1Click);
     SetStandardShortcut(Neu1, QKeySequence::New, Qt::CTRL | Qt::Key_N);
@@ -49,7 +55,7 @@ void TForm1::CreateFileMenu()
     SetStandardShortcut(Speichern, QKeySequence::Save, Qt::CTRL | Qt::Key_S);
     SetStandardShortcut(Speichernunter, QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S);
     SetStandardShortcut(Beenden1, QKeySequence::Quit, Qt::CTRL | Qt::Key_Q);
-    for (QAction* item : {Speichern, Speichernunter, GrafikSpeichern})
+    for (QAction* item : {Speichern, Speichernunter, GrafikSpeichern, DiagrammalsBildspeichern1, Drucken1, Druckvorschau1})
         item->setEnabled(false);
 }
 

@@ -19,12 +19,12 @@ void RunToEnd(const QString& program, const QStringList& arguments)
            "the process " + program.toStdString() + " ends cleanly");
 }
 
+}  // namespace
+
 TTiming MeasureProcess(const QString& program, const QStringList& arguments, int runs)
 {
     return Measure(runs, [&program, &arguments] { RunToEnd(program, arguments); });
 }
-
-}  // namespace
 
 TTiming MeasureEvaluationCommand(const TRecordings& recordings, const QString& output, int runs)
 {

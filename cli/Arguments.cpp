@@ -1,6 +1,7 @@
 #include "cli/Arguments.h"
 
 #include "cli/CommandFailure.h"
+#include "cli/PictureCommand.h"
 #include "export/ExportState.h"
 #include "values/NumberFormat.h"
 #include "values/ValueFile.h"
@@ -13,6 +14,8 @@ const QString OptionsEnd = QStringLiteral("--");
 const QString OutputOption = QStringLiteral("-o");
 const QString FirstOption = QStringLiteral("--von");
 const QString LastOption = QStringLiteral("--bis");
+const QString ModeOption = QStringLiteral("--darstellung");
+const QString ZoomOption = QStringLiteral("--zoom");
 
 [[nodiscard]] bool IsHelp(const QString& argument)
 {
@@ -47,6 +50,8 @@ const QString LastOption = QStringLiteral("--bis");
         return TCommand::Energy;
     if (name == QLatin1String("bereich"))
         return TCommand::Range;
+    if (name == QLatin1String("bild"))
+        return TCommand::Picture;
     throw UsageFailure(QStringLiteral("Der Befehl '%1' ist unbekannt").arg(name));
 }
 
@@ -86,6 +91,8 @@ private:
             SetOnce(request_.Output, OutputOption);
         else if (argument == FirstOption || argument == LastOption)
             ReadRangeOption(argument);
+        else if (argument == ModeOption || argument == ZoomOption)
+            ReadPictureOption(argument);
         else
             throw UsageFailure(QStringLiteral("Die Option '%1' ist unbekannt").arg(argument));
     }
@@ -100,6 +107,18 @@ private:
         if (index)
             throw UsageFailure(QStringLiteral("Die Option '%1' steht doppelt").arg(option));
         index = ValueIndex(text);
+    }
+
+    void ReadPictureOption(const QString& option)
+    {
+        if (request_.Command != TCommand::Picture)
+            throw UsageFailure(QStringLiteral("Die Option '%1' gilt nur für bild").arg(option));
+        QString& text = option == ModeOption ? modeText_ : zoomText_;
+        SetOnce(text, option);
+        if (option == ModeOption)
+            request_.Mode = PictureModeNamed(text);
+        else
+            request_.ZoomSteps = PictureZoomSteps(text);
     }
 
     void SetOnce(QString& target, const QString& option)
@@ -117,6 +136,8 @@ private:
     const QStringList arguments_;
     qsizetype next_ = 0;
     bool optionsEnded_ = false;
+    QString modeText_;
+    QString zoomText_;
 };
 
 // The range dialog keeps its fields within the values and within the 1200
@@ -152,7 +173,7 @@ TRequest ParseArguments(const QStringList& arguments)
         return request;
     }
     if (arguments.isEmpty())
-        throw UsageFailure(QStringLiteral("Es fehlt der Befehl: temperaturen, energie oder bereich"));
+        throw UsageFailure(QStringLiteral("Es fehlt der Befehl: temperaturen, energie, bereich oder bild"));
     request.Command = CommandNamed(arguments.front());
     TArgumentReader reader(request, arguments.mid(1));
     reader.ReadAll();
@@ -160,6 +181,8 @@ TRequest ParseArguments(const QStringList& arguments)
         throw UsageFailure(QStringLiteral("Es fehlt die Ausgabedatei: -o AUSGABE"));
     if (request.Command == TCommand::Range)
         CheckRangeRequest(request, reader);
+    else if (request.Command == TCommand::Picture)
+        CheckPictureRequest(request);
     else if (request.Inputs.isEmpty())
         throw UsageFailure(QStringLiteral("Es fehlt mindestens eine Basisdatei"));
     return request;

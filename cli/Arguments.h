@@ -1,18 +1,23 @@
 #pragma once
 
+#include "values/NumberFormat.h"
+
 #include <QString>
 #include <QStringList>
 
-enum class TCommand { Help, Version, Temperatures, Energy, Range };
+enum class TCommand { Help, Version, Temperatures, Energy, Range, Picture };
 
 // One call of the command, checked: an output, the inputs it names, and for
-// a range export its first and last value (indices into the value file).
+// a range export its first and last value (indices into the value file), for
+// a picture its number representation and zoom.
 struct TRequest {
     TCommand Command = TCommand::Help;
     QString Output;
     QStringList Inputs;
     int First = 0;
     int Last = 0;
+    TNumberMode Mode = FixedPoint;
+    int ZoomSteps = 0;
 };
 
 // Reads the arguments after the program's name. Throws ECommandFailure with

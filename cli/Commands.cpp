@@ -56,20 +56,6 @@ void WarnWithoutSiblings(const QString& baseFile)
     return ColumnFileBytes(state);
 }
 
-// As "Öffnen..." reads a document, except that a missing file is an error:
-// the window's open command would leave the editor as it was.
-[[nodiscard]] TValueBuffer ReadValueFile(const QString& path)
-{
-    TValueBuffer values{};
-    try {
-        if (!LoadValueFile(path, values))
-            throw EInOutError(IoCode::FileNotFound);
-    } catch (const EKoravError&) {
-        RethrowAsFailure(path);
-    }
-    return values;
-}
-
 [[nodiscard]] QByteArray RangeFile(const TRequest& request)
 {
     TExportState state;
@@ -99,12 +85,27 @@ void WarnWithoutSiblings(const QString& baseFile)
     case TCommand::Energy: return EvaluationFile(EnergyChannels, request);
     case TCommand::Range: return RangeFile(request);
     case TCommand::Help:
-    case TCommand::Version: break;
+    case TCommand::Version:
+    case TCommand::Picture: break;
     }
     return {};
 }
 
 }  // namespace
+
+// A missing file is an error here: the window's open command would leave the
+// editor as it was.
+TValueBuffer ReadValueFile(const QString& path)
+{
+    TValueBuffer values{};
+    try {
+        if (!LoadValueFile(path, values))
+            throw EInOutError(IoCode::FileNotFound);
+    } catch (const EKoravError&) {
+        RethrowAsFailure(path);
+    }
+    return values;
+}
 
 void RunExport(const TRequest& request)
 {

@@ -4,6 +4,7 @@
 #include "cli/CommandFailure.h"
 #include "cli/Commands.h"
 #include "cli/Console.h"
+#include "cli/PictureCommand.h"
 #include "cli/Usage.h"
 
 #include <new>
@@ -15,6 +16,7 @@ void CarryOut(const TRequest& request)
     switch (request.Command) {
     case TCommand::Help: PrintOutput(UsageText()); break;
     case TCommand::Version: PrintOutput(VersionText()); break;
+    case TCommand::Picture: RunPicture(request); break;
     default: RunExport(request); break;
     }
 }

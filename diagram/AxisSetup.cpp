@@ -56,3 +56,10 @@ void ApplyAxisRange(TDiagram& diagram, TNumberMode numberMode)
     diagram.YMax = range.Max;
     diagram.HexYLabels = range.Hex;
 }
+
+void SetupAxis(TDiagram& diagram, TNumberMode numberMode, QSize surface)
+{
+    ApplyYStepRule(diagram, numberMode, surface.height());
+    ApplyAxisRange(diagram, numberMode);
+    diagram.UpdateScale(surface);
+}

@@ -2,6 +2,8 @@
 
 #include "values/NumberFormat.h"
 
+#include <QSize>
+
 class TDiagram;
 
 // Both functions leave the axis as it is for a mode outside the three
@@ -14,3 +16,7 @@ void ApplyYStepRule(TDiagram& diagram, TNumberMode numberMode, int surfaceHeight
 
 // Sets YMin, YMax and HexYLabels for the unit of `numberMode`.
 void ApplyAxisRange(TDiagram& diagram, TNumberMode numberMode);
+
+// The axis of a surface of `surface` in `numberMode`, with its scale: how
+// the window sets the diagram up, for any zoom.
+void SetupAxis(TDiagram& diagram, TNumberMode numberMode, QSize surface);

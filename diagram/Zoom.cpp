@@ -27,3 +27,21 @@ int CentredScrollPosition(double centre, int range, int view)
 {
     return RoundEven(range * centre) - view / 2;
 }
+
+int ZoomInSteps()
+{
+    int steps = 0;
+    for (std::optional<int> height = StartupSurfaceHeight; (height = ZoomInHeight(*height));)
+        ++steps;
+    return steps;
+}
+
+std::optional<int> ZoomedHeight(int steps)
+{
+    if (steps < 0)
+        return std::nullopt;
+    std::optional<int> height = StartupSurfaceHeight;
+    for (int i = 0; i < steps && height; ++i)
+        height = ZoomInHeight(*height);
+    return height;
+}

@@ -14,10 +14,13 @@ namespace {
 
 }  // namespace
 
-std::optional<QString> ChooseSaveTarget(TWindowSystem& windows, TFileDialog& dialog)
+std::optional<QString> ChooseSaveTarget(TWindowSystem& windows, TFileDialog& dialog,
+                                        const std::function<QString(const QString&)>& complete)
 {
     for (;;) {
         std::optional<QString> path = windows.ExecuteSave(dialog);
+        if (path && complete)
+            dialog.FileName = *(path = complete(*path));
         if (!path || MayWrite(windows, *path))
             return path;
     }

@@ -4,9 +4,13 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // Shows the save dialog until the chosen file does not exist yet or the user
 // answers Yes to replacing it; any other answer shows the dialog again with
-// the name just chosen. Nothing when the dialog is cancelled.
-[[nodiscard]] std::optional<QString> ChooseSaveTarget(TWindowSystem& windows, TFileDialog& dialog);
+// the name just chosen. Nothing when the dialog is cancelled. `complete`
+// turns the chosen name into the file's name (adds an extension the filter
+// implies, say) before the question is asked about it.
+[[nodiscard]] std::optional<QString> ChooseSaveTarget(TWindowSystem& windows, TFileDialog& dialog,
+                                                      const std::function<QString(const QString&)>& complete = {});

@@ -7,7 +7,7 @@ set -eu
 # The second line serves the install and package tests: the desktop
 # validators, the MIME database, gio to look types up as a file manager does,
 # and dpkg-shlibdeps and file for cpack's dependency list.
-packages="cmake g++ make qt6-base-dev qt6-translations-l10n fontconfig fonts-dejavu-core xvfb xauth xdotool
+packages="cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fontconfig fonts-dejavu-core xvfb xauth xdotool
           desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin dpkg-dev file"
 
 missing=""

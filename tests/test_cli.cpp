@@ -6,9 +6,11 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTimer>
+#include <QToolButton>
 
 #include <algorithm>
 #include <csignal>
@@ -192,7 +194,7 @@ private slots:
         QTest::newRow("help") << QStringList{"temperaturen", "--help"} << 0 << "Aufruf:";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "korav-auswertung " KORAV_VERSION;
         QTest::newRow("no command") << QStringList{} << 1
-                                    << "korav-auswertung: Es fehlt der Befehl: temperaturen, energie oder bereich.";
+                                    << "korav-auswertung: Es fehlt der Befehl: temperaturen, energie, bereich oder bild.";
         QTest::newRow("unknown command") << QStringList{"summe", "-o", "x", good} << 1
                                          << "korav-auswertung: Der Befehl 'summe' ist unbekannt.";
         QTest::newRow("no output") << QStringList{"temperaturen", good} << 1
@@ -240,6 +242,26 @@ private slots:
                                                          "nicht.";
         QTest::newRow("value file missing") << range + QStringList{"--von", "0", "--bis", "9", "{dir}/fehlt.kos"}
                                             << 2 << "korav-auswertung: {dir}/fehlt.kos: Datei nicht gefunden.";
+        const QStringList picture{"bild", "-o", "{dir}/aus.png"};
+        QTest::newRow("bild of two files") << picture + QStringList{good, good} << 1
+                                           << "korav-auswertung: bild liest genau eine Wertedatei.";
+        QTest::newRow("bild beyond the largest zoom") << picture + QStringList{"--zoom", "11", good} << 1
+                                                      << "korav-auswertung: --zoom zählt die Schritte von \"+\": 0 "
+                                                         "bis 10.";
+        QTest::newRow("bild zoom not a number") << picture + QStringList{"--zoom", "2x", good} << 1
+                                                << "korav-auswertung: --zoom zählt die Schritte von \"+\": 0 bis 10.";
+        QTest::newRow("bild in an unknown representation")
+            << picture + QStringList{"--darstellung", "dezimal", good} << 1
+            << "korav-auswertung: Die Darstellung 'dezimal' ist unbekannt: festkomma, ganzzahl oder hex.";
+        QTest::newRow("bild into an unknown format") << QStringList{"bild", "-o", "{dir}/aus.jpg", good} << 1
+                                                     << "korav-auswertung: Die Ausgabe endet auf .png, .svg oder "
+                                                        ".pdf, oder ist - für PNG.";
+        QTest::newRow("picture option to an evaluation") << QStringList{"energie", "--zoom", "1", good} + out << 1
+                                                         << "korav-auswertung: Die Option '--zoom' gilt nur für bild.";
+        QTest::newRow("bild of a missing file") << picture + QStringList{"{dir}/fehlt.kos"} << 2
+                                                << "korav-auswertung: {dir}/fehlt.kos: Datei nicht gefunden.";
+        QTest::newRow("bild into a missing folder") << QStringList{"bild", "-o", "{dir}/fehlt/aus.png", good} << 2
+                                                    << "korav-auswertung: {dir}/fehlt/aus.png: Den Ordner {dir}/fehlt gibt es nicht.";
     }
 
     void callsAndTheirAnswers()
@@ -255,6 +277,53 @@ private slots:
         QCOMPARE(FirstLine(success ? run.Output : run.Errors), answer.replace(QStringLiteral("{dir}"), dir.path()));
         QCOMPARE(success ? run.Errors : run.Output, QByteArray());
         QVERIFY(!QFile::exists(dir.filePath("aus.txt")));
+        QVERIFY(!QFile::exists(dir.filePath("aus.png")));
+    }
+
+    void pictureIsTheWindows_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("zoomSteps");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("defaults") << QStringList{} << int(FixedPoint) << 0 << "befehl.png";
+        QTest::newRow("defaults to standard output") << QStringList{} << int(FixedPoint) << 0 << "-";
+        QTest::newRow("ganzzahl, zoomed") << QStringList{"--darstellung", "ganzzahl", "--zoom", "3"} << int(IntegerMode)
+                                          << 3 << "befehl.png";
+        QTest::newRow("hex, largest zoom") << QStringList{"--zoom", "10", "--darstellung", "hex"} << int(HexMode) << 10
+                                           << "befehl.png";
+        QTest::newRow("festkomma as svg") << QStringList{"--darstellung", "festkomma"} << int(FixedPoint) << 0
+                                          << "befehl.svg";
+    }
+
+    // The window as it starts, the file opened, the representation chosen
+    // and "+" pressed; then "Diagramm als Bild speichern...".
+    void pictureIsTheWindows()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, mode);
+        QFETCH(int, zoomSteps);
+        QFETCH(QString, output);
+        TFormFixture f;
+        QMap<int, int> values;
+        for (int i = 0; i < ValueCount; ++i)
+            values[i] = (i * 211) % 65536 - 32768;
+        const QString input = f.WriteValueFile("k.kos", 0, 0, values);
+        f.Open(input);
+        if (mode != FixedPoint)
+            f.ClickMode(TNumberMode(mode));
+        for (int i = 0; i < zoomSteps; ++i)
+            QTest::mouseClick(f.Ui.SpeedButton1, Qt::LeftButton);
+        const QString suffix = output == QLatin1String("-") ? QStringLiteral("png") : QFileInfo(output).suffix();
+        f.Windows.Paths.push_back(f.Path("fenster." + suffix));
+        f.Form->findChild<QAction*>("DiagrammalsBildspeichern1")->trigger();
+        const QString target = output == QLatin1String("-") ? output : f.Path(output);
+        const TCommandRun run = RunCommand(QStringList{"bild"} + options + QStringList{"-o", target, input});
+        QCOMPARE(run.Errors, QByteArray());
+        QCOMPARE(run.ExitCode, 0);
+        const QByteArray picture = target == QLatin1String("-") ? run.Output : ReadBytes(target);
+        QVERIFY(!picture.isEmpty());
+        QVERIFY(picture == ReadBytes(f.Path("fenster." + suffix)));
     }
 
     void failedOutputLeavesNoHalfFile_data()

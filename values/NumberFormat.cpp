@@ -206,6 +206,16 @@ TParseResult ParseHex(QStringView text)
 
 } // namespace
 
+QString NumberModeCaption(TNumberMode numberMode)
+{
+    switch (numberMode) {
+    case IntegerMode: return QStringLiteral("Ganzzahl");
+    case HexMode: return QStringLiteral("Hexadezimal");
+    case FixedPoint: break;
+    }
+    return QStringLiteral("Festkommazahl");
+}
+
 QString FormatValue(std::int16_t value, TNumberMode numberMode, QChar decimalSeparator)
 {
     switch (numberMode) {

@@ -12,6 +12,9 @@
 // The item index of RadioGroup1 "Zahlendarstellung".
 enum TNumberMode : int { FixedPoint = 0, IntegerMode = 1, HexMode = 2 };
 
+// The caption of `numberMode`'s item in "Zahlendarstellung".
+[[nodiscard]] QString NumberModeCaption(TNumberMode numberMode);
+
 // The text of `value` in `numberMode`: fixed point with three decimals and
 // `decimalSeparator` ("0,063" for 64), the decimal integer ("-64") or four
 // upper-case hexadecimal digits ("FFC0"). An unknown mode gives an empty text.

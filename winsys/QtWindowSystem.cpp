@@ -5,6 +5,9 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 
 TAnswer TQtWindowSystem::Confirm(const QString& text, TButtons buttons)
@@ -99,6 +102,19 @@ void TQtWindowSystem::SetClipboardText(const QString& text)
 QString TQtWindowSystem::ClipboardText() const
 {
     return QGuiApplication::clipboard()->text();
+}
+
+bool TQtWindowSystem::ExecutePrint(QPrinter& printer)
+{
+    QPrintDialog box(&printer, parent_);
+    return box.exec() == QDialog::Accepted;
+}
+
+void TQtWindowSystem::ExecutePrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+{
+    QPrintPreviewDialog box(&printer, parent_);
+    QObject::connect(&box, &QPrintPreviewDialog::paintRequested, &box, [&paint](QPrinter* target) { paint(*target); });
+    box.exec();
 }
 
 QStringList QtNameFilters(const QString& filter)

@@ -17,6 +17,8 @@ public:
     std::optional<QString> ExecuteSave(TFileDialog& dialog) override;
     void SetClipboardText(const QString& text) override;
     QString ClipboardText() const override;
+    bool ExecutePrint(QPrinter& printer) override;
+    void ExecutePrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 
 private:
     std::optional<QString> ExecuteDialog(TFileDialog& dialog, bool save);

@@ -6,3 +6,10 @@ QString ErrorDisplayText(const QString& text)
         return text + u'.';
     return text;
 }
+
+bool TWindowSystem::ExecutePrint(QPrinter&)
+{
+    return false;
+}
+
+void TWindowSystem::ExecutePrintPreview(QPrinter&, const std::function<void(QPrinter&)>&) {}

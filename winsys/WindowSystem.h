@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
+
+class QPrinter;
 
 enum class TAnswer { Yes, No, Cancel };
 
@@ -41,6 +44,12 @@ public:
     [[nodiscard]] virtual std::optional<QString> ExecuteSave(TFileDialog& dialog) = 0;
     virtual void SetClipboardText(const QString& text) = 0;
     [[nodiscard]] virtual QString ClipboardText() const = 0;
+    // The print dialog for `printer`; true when the user chose to print. A
+    // window system without printers prints nothing.
+    [[nodiscard]] virtual bool ExecutePrint(QPrinter& printer);
+    // The preview of what `paint` puts on `printer`, from which the user may
+    // print.
+    virtual void ExecutePrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint);
 };
 
 // The error display appends a full stop when the text's last character sorts

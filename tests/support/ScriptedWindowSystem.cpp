@@ -1,5 +1,7 @@
 #include "support/ScriptedWindowSystem.h"
 
+#include <QPrinter>
+
 TAnswer TScriptedWindowSystem::Confirm(const QString& text, TButtons buttons)
 {
     Confirmations << text;
@@ -33,6 +35,10 @@ std::optional<QString> TScriptedWindowSystem::ExecuteDialog(TFileDialog& dialog,
         return std::nullopt;
     std::optional<QString> path = Paths.front();
     Paths.pop_front();
+    if (!FilterIndices.empty()) {
+        dialog.FilterIndex = FilterIndices.front();
+        FilterIndices.pop_front();
+    }
     if (path)
         dialog.FileName = *path;
     return path;
@@ -47,4 +53,27 @@ void TScriptedWindowSystem::SetClipboardText(const QString& text)
 QString TScriptedWindowSystem::ClipboardText() const
 {
     return Clipboard;
+}
+
+bool TScriptedWindowSystem::PrintToNextFile(QPrinter& printer)
+{
+    if (PrintFiles.empty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(PrintFiles.front());
+    PrintFiles.pop_front();
+    return true;
+}
+
+bool TScriptedWindowSystem::ExecutePrint(QPrinter& printer)
+{
+    ++PrintDialogs;
+    return PrintToNextFile(printer);
+}
+
+void TScriptedWindowSystem::ExecutePrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+{
+    ++PrintPreviews;
+    if (PrintToNextFile(printer))
+        paint(printer);
 }

@@ -20,6 +20,14 @@ public:
 
     std::deque<TAnswer> Answers;
     std::deque<std::optional<QString>> Paths;
+    // The file type a file dialog leaves chosen, counted from 1; with an
+    // empty queue the dialog keeps the one it had.
+    std::deque<int> FilterIndices;
+    // A print dialog answered with a name prints into that PDF file; an
+    // empty queue cancels it. A preview paints into the next name, if any.
+    std::deque<QString> PrintFiles;
+    int PrintDialogs = 0;
+    int PrintPreviews = 0;
 
     QStringList Confirmations;
     std::deque<TButtons> ConfirmationButtons;
@@ -34,7 +42,11 @@ public:
     std::optional<QString> ExecuteSave(TFileDialog& dialog) override;
     void SetClipboardText(const QString& text) override;
     QString ClipboardText() const override;
+    bool ExecutePrint(QPrinter& printer) override;
+    void ExecutePrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 
 private:
     std::optional<QString> ExecuteDialog(TFileDialog& dialog, bool save);
+    // Points `printer` at the next print file; false when there is none.
+    bool PrintToNextFile(QPrinter& printer);
 };

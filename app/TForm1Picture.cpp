@@ -1,0 +1,98 @@
+#include "app/TForm1.h"
+
+#include "diagram/DiagramScene.h"
+#include "diagram/PaintBox.h"
+#include "document/Document.h"
+#include "export/SaveTarget.h"
+#include "picture/DiagramPicture.h"
+#include "picture/PictureFormat.h"
+#include "picture/PrintPages.h"
+#include "values/WholeFile.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+
+namespace {
+
+constexpr TPictureFormat FilterFormats[] = {TPictureFormat::Png, TPictureFormat::Svg, TPictureFormat::Pdf};
+
+const QString PictureFilter =
+    QStringLiteral("PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg|PDF-Dokument (*.pdf)|*.pdf");
+
+TPictureFormat FilterFormat(const TFileDialog& dialog)
+{
+    const int entry = dialog.FilterIndex - 1;
+    return entry >= 0 && entry < int(std::size(FilterFormats)) ? FilterFormats[entry] : TPictureFormat::Png;
+}
+
+// The document's name with the extension of the chosen file type, in the
+// document's folder.
+QString SuggestedPictureName(const QString& documentName, const TFileDialog& dialog)
+{
+    const QFileInfo document(documentName);
+    return document.dir().filePath(document.completeBaseName() + u'.' + PictureSuffix(FilterFormat(dialog)));
+}
+
+std::unique_ptr<QPrinter> LandscapePrinter()
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPageOrientation(QPageLayout::Landscape);
+    printer->setDocName(QStringLiteral("KORAV-Editor"));
+    return printer;
+}
+
+}  // namespace
+
+TDiagramPicture TForm1::Picture() const
+{
+    return {diagram_.get(), Scene(), PaintBox1->size(), PaintBox1->palette().color(PaintBox1->backgroundRole()),
+            PaintBox1->font()};
+}
+
+void TForm1::DiagrammalsBildspeichern1Click()
+{
+    SavePictureDialog1.Filter = PictureFilter;
+    SavePictureDialog1.DefaultExt = PictureSuffix(FilterFormat(SavePictureDialog1));
+    SavePictureDialog1.FileName = SuggestedPictureName(document_->CurrentFileName(), SavePictureDialog1);
+    const std::optional<QString> path = ChooseSaveTarget(windowSystem_, SavePictureDialog1, [this](const QString& chosen) {
+        return WithPictureSuffix(chosen, FilterFormat(SavePictureDialog1));
+    });
+    if (!path)
+        return;
+    WriteWholeFile(*path, EncodeDiagramPicture(Picture(), *PictureFormatOf(*path)));
+}
+
+void TForm1::PrintDiagram(QPrinter& printer)
+{
+    TDiagramPicture picture = Picture();
+    // Paper is white; the window's grey would only cost ink.
+    picture.Background = Qt::white;
+    PrintDiagramPages(printer, PrintHeader(document_->CurrentFileName(), QDate::currentDate(), NumberMode()), picture);
+}
+
+QPrinter& TForm1::Printer()
+{
+    // Made on first use: asking the print system for its printers would slow
+    // the start of every editor.
+    if (!printer_)
+        printer_ = LandscapePrinter();
+    return *printer_;
+}
+
+void TForm1::Drucken1Click()
+{
+    if (windowSystem_.ExecutePrint(Printer()))
+        PrintDiagram(Printer());
+}
+
+void TForm1::Druckvorschau1Click()
+{
+    // The preview paints from inside its own event loop: an error there is
+    // shown like any other and must not leave it.
+    windowSystem_.ExecutePrintPreview(Printer(), [this](QPrinter& printer) {
+        Guard([&] { PrintDiagram(printer); });
+    });
+}

@@ -1,0 +1,119 @@
+#include "picture/DiagramPicture.h"
+
+#include "diagram/AxisSetup.h"
+#include "diagram/Canvas.h"
+#include "diagram/EditorFont.h"
+#include "diagram/TDiagram.h"
+#include "diagram/Zoom.h"
+#include "picture/PaletteImage.h"
+
+#include <QBuffer>
+#include <QFontInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+namespace {
+
+const QString Creator = QStringLiteral("KORAV-Editor");
+
+// zlib's fast level: the diagram's wide plain areas compress well at any
+// level, and the largest zoom has 35 million pixels.
+constexpr int PngQuality = 80;
+
+// One unit of a vector picture is one pixel of the surface.
+constexpr int VectorResolution = 72;
+
+// A vector picture names the face the labels were really drawn with, not the
+// family the window asks for and the system replaced.
+TDiagramPicture WithResolvedFont(TDiagramPicture picture)
+{
+    picture.Font.setFamily(QFontInfo(picture.Font).family());
+    return picture;
+}
+
+QByteArray EncodePng(const TDiagramPicture& picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const QImage image = DiagramImage(picture);
+    PaletteImage(image).value_or(image).save(&buffer, "PNG", PngQuality);
+    return bytes;
+}
+
+QByteArray EncodeSvg(const TDiagramPicture& picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(picture.Surface);
+    generator.setViewBox(QRect(QPoint(0, 0), picture.Surface));
+    generator.setResolution(VectorResolution);
+    generator.setTitle(Creator);
+    QPainter painter(&generator);
+    PaintDiagramPicture(painter, WithResolvedFont(picture));
+    painter.end();
+    return bytes;
+}
+
+QByteArray EncodePdf(const TDiagramPicture& picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setCreator(Creator);
+    writer.setResolution(VectorResolution);
+    writer.setPageSize(QPageSize(QSizeF(picture.Surface), QPageSize::Point, QString(), QPageSize::ExactMatch));
+    writer.setPageMargins(QMarginsF());
+    QPainter painter(&writer);
+    PaintDiagramPicture(painter, WithResolvedFont(picture));
+    painter.end();
+    return bytes;
+}
+
+}  // namespace
+
+void PaintDiagramPicture(QPainter& painter, const TDiagramPicture& picture, const QRect& clip)
+{
+    const QRect area = clip.isEmpty() ? QRect(QPoint(0, 0), picture.Surface) : clip;
+    painter.save();
+    painter.fillRect(area, picture.Background);
+    painter.setFont(picture.Font);
+    TCanvas canvas(painter, TRect::FromQRect(area));
+    PaintDiagram(canvas, *picture.Diagram, picture.Scene);
+    painter.restore();
+}
+
+QImage DiagramImage(const TDiagramPicture& picture)
+{
+    QImage image(picture.Surface, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PaintDiagramPicture(painter, picture);
+    return image;
+}
+
+QByteArray EncodeDiagramPicture(const TDiagramPicture& picture, TPictureFormat format)
+{
+    switch (format) {
+    case TPictureFormat::Svg: return EncodeSvg(picture);
+    case TPictureFormat::Pdf: return EncodePdf(picture);
+    case TPictureFormat::Png: break;
+    }
+    return EncodePng(picture);
+}
+
+QByteArray EncodeStartupPicture(const TValueBuffer& values, TNumberMode numberMode, int zoomSteps,
+                                const QColor& background, TPictureFormat format)
+{
+    const QSize surface(SurfaceWidth, ZoomedHeight(zoomSteps).value_or(StartupSurfaceHeight));
+    TDiagram diagram(surface);
+    SetupAxis(diagram, numberMode, surface);
+    TDiagramScene scene;
+    scene.Values = &values;
+    scene.Mode = numberMode;
+    return EncodeDiagramPicture({&diagram, scene, surface, background, EditorFont()}, format);
+}
