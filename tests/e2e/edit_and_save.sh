@@ -13,6 +13,10 @@
 #   menu_by_keyboard  777 typed into line 3, Alt+D and S save: opening the
 #                     menu commits nothing, so the file keeps line 3; Enter
 #                     then writes 777 into line 3 and a second save holds it.
+#   menu_escaped_once 9 typed into line 10, "Bearbeiten" opened by a click
+#                     and closed by one Escape, 1 typed, a click on line 20:
+#                     the click commits 91 into line 10 as it would without
+#                     the menu.
 #
 # Usage: edit_and_save.sh <case> <KoravEditor> [korav-grab]
 # Exits 77 (skipped) when Xvfb, xdotool or xauth is missing or no display
@@ -139,6 +143,20 @@ case_menu_by_keyboard() {
     press Return
     save_with menu_by_keys
     expect_file "$work/expected.kos" "Enter after the menu did not write the waiting 777 into line 3"
+}
+
+case_menu_escaped_once() {
+    with_value 91 10 >"$work/expected.kos"
+    integer_mode
+    click_line 10
+    type_text 9
+    click 80 8
+    wait_for "the Bearbeiten menu" menu_shown
+    xdo key Escape
+    type_text 1
+    click_line 20
+    save_with file_menu s
+    expect_file "$work/expected.kos" "the click after the menu did not write 91 into line 10"
 }
 
 command -v "case_$case" >/dev/null 2>&1 || fail "no case named $case"
