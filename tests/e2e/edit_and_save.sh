@@ -17,6 +17,9 @@
 #                     and closed by one Escape, 1 typed, a click on line 20:
 #                     the click commits 91 into line 10 as it would without
 #                     the menu.
+#   redo_keys         55 committed into line 5, undone by Ctrl+Z and redone by
+#                     Ctrl+Shift+Z; then 7 typed, Ctrl+Z and Ctrl+Y undo and
+#                     redo it in the field alone, and Enter writes 7.
 #
 # Usage: edit_and_save.sh <case> <KoravEditor> [korav-grab]
 # Exits 77 (skipped) when Xvfb, xdotool or xauth is missing or no display
@@ -157,6 +160,22 @@ case_menu_escaped_once() {
     click_line 20
     save_with file_menu s
     expect_file "$work/expected.kos" "the click after the menu did not write 91 into line 10"
+}
+
+case_redo_keys() {
+    with_value 7 5 >"$work/expected.kos"
+    integer_mode
+    click_line 5
+    type_text 55
+    press Return
+    press ctrl+z
+    press ctrl+shift+z
+    type_text 7
+    press ctrl+z
+    press ctrl+y
+    press Return
+    save_with file_menu s
+    expect_file "$work/expected.kos" "the redo keys did not leave 7 alone in line 5"
 }
 
 command -v "case_$case" >/dev/null 2>&1 || fail "no case named $case"
