@@ -62,7 +62,7 @@ public:
     // Opens `path` as "Öffnen..." does, after the change prompt; for a file
     // named on the command line or dropped onto the window. A name of no
     // file is an error here: the user pointed at a file.
-    void OpenFile(const QString& path);
+    void OpenFile(const QString& name);
 
     // File commands.
     void Neu1Click();

@@ -6,6 +6,7 @@
 #include "values/ValueFile.h"
 
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 
@@ -22,8 +23,11 @@ QString DraggedValueFile(const QMimeData* data)
 
 }  // namespace
 
-void TForm1::OpenFile(const QString& path)
+void TForm1::OpenFile(const QString& name)
 {
+    // The title shows the full name, as after "Öffnen...", and the save
+    // dialog starts beside the file, not in the folder the editor began in.
+    const QString path = QFileInfo(name).absoluteFilePath();
     Guard([this, &path] {
         if (!ConfirmDiscardChanges())
             return;

@@ -20,6 +20,11 @@
 #   redo_keys         55 committed into line 5, undone by Ctrl+Z and redone by
 #                     Ctrl+Shift+Z; then 7 typed, Ctrl+Z and Ctrl+Y undo and
 #                     redo it in the field alone, and Enter writes 7.
+#   relative_command_line
+#                     the editor started in the work folder with the file
+#                     named as user/werte.kos: the title shows the full name,
+#                     and "Speichern unter..." with only a name typed writes
+#                     beside the file.
 #
 # Usage: edit_and_save.sh <case> <KoravEditor> [korav-grab]
 # Exits 77 (skipped) when Xvfb, xdotool or xauth is missing or no display
@@ -178,6 +183,19 @@ case_redo_keys() {
     expect_file "$work/expected.kos" "the redo keys did not leave 7 alone in line 5"
 }
 
+case_relative_command_line() {
+    file_menu u
+    wait_for "the save dialog" visible 'Speichern unter$'
+    dialog=$(visible 'Speichern unter$' | head -n 1)
+    wait_for "the save dialog to have the focus" focused "$dialog"
+    xdo key ctrl+a
+    xdo type --delay 10 -- kopie.kos
+    xdo key Return
+    wait_for "the copy to be written" test -f "$work/user/kopie.kos" -o -f "$work/kopie.kos"
+    wait_for "the title to name the copy" title_is "KORAV-Editor - $work/user/kopie.kos"
+    cmp -s "$work/user/kopie.kos" "$work/original.kos" || fail "the copy beside the file differs"
+}
+
 command -v "case_$case" >/dev/null 2>&1 || fail "no case named $case"
 
 start_xvfb
@@ -196,6 +214,8 @@ cp "$work/original.kos" "$document"
 
 if [ "$case" = open_from_command_line ]; then
     start_editor "$editor" "$work/user" "$document"
+elif [ "$case" = relative_command_line ]; then
+    start_editor "$editor" "$work" user/werte.kos "$document"
 else
     start_editor "$editor" "$work/user"
     open_document "$document"
