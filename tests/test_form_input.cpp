@@ -237,6 +237,8 @@ private slots:
         TListBox* list = f->Ui.ListBox1;
         const QPoint line6 = list->visualRect(list->model()->index(6, 0)).center();
         QTest::mousePress(list->viewport(), Qt::LeftButton, {}, line6);
+        // The event loop runs while the button is held, as it does for a user.
+        QTest::qWait(100);
         QCOMPARE(f->Windows.Errors.size(), 1);
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, line6);
         QTRY_COMPARE(f->Windows.Errors.size(), 2);
