@@ -119,6 +119,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -254,6 +255,8 @@ private:
     QButtonGroup* numberModeButtons_ = nullptr;
     TDragRectangle dragRectangle_;
     std::optional<QString> pendingError_;
+    // The value file of the drag over the window, as it entered.
+    QString draggedFile_;
 };
 
 [[nodiscard]] QString FileNamePart(const QString& path);
