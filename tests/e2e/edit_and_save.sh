@@ -33,6 +33,8 @@
 #                     writes it back unchanged.
 #   drop_without_data the same from a program whose drag data end before the
 #                     drop fetches them: the file seen on entering opens.
+#   desktop_identity  the window carries an icon, and the class its desktop
+#                     entry names in StartupWMClass (read with xprop).
 #
 # Usage: edit_and_save.sh <case> <KoravEditor> [korav-grab [korav-dragsource]]
 # Exits 77 (skipped) when Xvfb, xdotool or xauth is missing or no display
@@ -247,6 +249,16 @@ case_drop_from_another_program() {
 
 case_drop_without_data() {
     case_drop_from_another_program --data-end-with-drag
+}
+
+case_desktop_identity() {
+    command -v xprop >/dev/null 2>&1 || skip "xprop is not installed"
+    entry=$(dirname "$0")/../../packaging/korav-editor.desktop
+    class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+    [ -n "$class" ] || fail "the desktop entry names no StartupWMClass"
+    xprop -id "$main" WM_CLASS | grep -q ", \"$class\"\$" ||
+        fail "the window's class is not $class: $(xprop -id "$main" WM_CLASS)"
+    xprop -id "$main" _NET_WM_ICON | grep -q 'Icon (' || fail "the window has no icon"
 }
 
 command -v "case_$case" >/dev/null 2>&1 || fail "no case named $case"
