@@ -71,7 +71,7 @@ public:
     // Opens `path` as "Öffnen..." does, after the change prompt; for a file
     // named on the command line or dropped onto the window. A name of no
     // file is an error here: the user pointed at a file.
-    void OpenFile(const QString& path);
+    void OpenFile(const QString& name);
 
     // File commands.
     void Neu1Click();
@@ -142,6 +142,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -313,6 +314,8 @@ private:
     QButtonGroup* numberModeButtons_ = nullptr;
     TDragRectangle dragRectangle_;
     std::optional<QString> pendingError_;
+    // The value file of the drag over the window, as it entered.
+    QString draggedFile_;
 };
 
 [[nodiscard]] QString FileNamePart(const QString& path);

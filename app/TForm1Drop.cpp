@@ -6,6 +6,7 @@
 #include "values/ValueFile.h"
 
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 
@@ -22,8 +23,11 @@ QString DraggedValueFile(const QMimeData* data)
 
 }  // namespace
 
-void TForm1::OpenFile(const QString& path)
+void TForm1::OpenFile(const QString& name)
 {
+    // The title shows the full name, as after "Öffnen...", and the save
+    // dialog starts beside the file, not in the folder the editor began in.
+    const QString path = QFileInfo(name).absoluteFilePath();
     Guard([this, &path] {
         if (!ConfirmDiscardChanges())
             return;
@@ -33,15 +37,27 @@ void TForm1::OpenFile(const QString& path)
     });
 }
 
+// X delivers a drag's data while it moves over the window; at the drop it
+// fetches them again from the other program, which may have let them go
+// already. The file seen on entering stands in for a drop that brings none.
 void TForm1::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!DraggedValueFile(event->mimeData()).isEmpty())
+    draggedFile_ = DraggedValueFile(event->mimeData());
+    if (!draggedFile_.isEmpty())
         event->acceptProposedAction();
+}
+
+void TForm1::dragLeaveEvent(QDragLeaveEvent* /*event*/)
+{
+    draggedFile_.clear();
 }
 
 void TForm1::dropEvent(QDropEvent* event)
 {
-    const QString path = DraggedValueFile(event->mimeData());
+    QString path = DraggedValueFile(event->mimeData());
+    if (path.isEmpty() && event->mimeData()->urls().isEmpty())
+        path = draggedFile_;
+    draggedFile_.clear();
     if (path.isEmpty())
         return;
     event->acceptProposedAction();

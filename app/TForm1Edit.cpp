@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "controls/FocusReason.h"
+#include "controls/HistoryKeys.h"
 #include "controls/KeyCodes.h"
 #include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
@@ -23,17 +24,28 @@ bool MovesToAnotherControl(const QEvent* event)
     return IsMoveToAnotherControl(static_cast<const QFocusEvent*>(event)->reason());
 }
 
-// Keys an edit field would take for itself that belong to the window's menu.
-bool IsWindowShortcut(const QKeyEvent& key, const QLineEdit& edit)
+// Decides a key before a field and the window's shortcuts see it; true when
+// it is decided here. Undo and redo act on what the user typed into the
+// field, for every key of the window's items (Qt's field knows only the
+// platform's, and would leave Strg+Y to the menu); without typed text they
+// reach the document's history. Strg+Entf belongs to "&Löschen", not to the
+// field's delete-word.
+bool TakeFieldKey(QLineEdit& edit, QKeyEvent& key)
 {
-    // Ctrl+Del belongs to "&Löschen", not to the field's delete-word.
-    if (key.key() == Qt::Key_Delete && key.modifiers() == Qt::ControlModifier)
-        return true;
-    // Undo and redo act on what the user typed into the field; without
-    // typed text they reach the document's history.
-    const bool history = key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
-                         (key.key() == Qt::Key_Y && key.modifiers() == Qt::ControlModifier);
-    return history && !edit.isModified();
+    const bool undo = IsUndoKey(key);
+    const bool history = undo || IsRedoKey(key);
+    if (key.type() == QEvent::ShortcutOverride) {
+        if (history && edit.isModified())
+            key.accept();
+        return history || (key.key() == Qt::Key_Delete && key.modifiers() == Qt::ControlModifier);
+    }
+    if (!history || !edit.isModified())
+        return false;
+    if (undo)
+        edit.undo();
+    else
+        edit.redo();
+    return true;
 }
 
 }  // namespace
@@ -41,8 +53,9 @@ bool IsWindowShortcut(const QKeyEvent& key, const QLineEdit& edit)
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (type == QEvent::ShortcutOverride)
-        return IsWindowShortcut(*static_cast<QKeyEvent*>(event), *static_cast<QLineEdit*>(watched));
+    if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) &&
+        TakeFieldKey(*static_cast<QLineEdit*>(watched), *static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched != Edit1)
         return QMainWindow::eventFilter(watched, event);
     if (type == QEvent::KeyPress) {

@@ -1,5 +1,7 @@
 #include "app/TForm1.h"
 
+#include "controls/MenuBarEscape.h"
+
 #include <QAction>
 #include <QMenuBar>
 
@@ -30,6 +32,7 @@ void TForm1::CreateMenus()
     CreateEditMenu();
     CreateViewMenu();
     CreateSolarMenu();
+    LeaveMenuBarOnEscape(*menuBar());
 }
 
 void TForm1::CreateFileMenu()

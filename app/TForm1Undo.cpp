@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "controls/HistoryKeys.h"
 #include "controls/ListBox.h"
 #include "document/Document.h"
 #include "document/SelectionStatistics.h"
@@ -26,8 +27,8 @@ void TForm1::CreateUndoItems()
     Rckgngig1 = AddItem(Bearbeiten1, "Rckgngig1", QStringLiteral("&Rückgängig"), &TForm1::Rckgngig1Click);
     Wiederherstellen1 =
         AddItem(Bearbeiten1, "Wiederherstellen1", QStringLiteral("&Wiederherstellen"), &TForm1::Wiederherstellen1Click);
-    Rckgngig1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    Wiederherstellen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    Rckgngig1->setShortcuts(UndoKeys());
+    Wiederherstellen1->setShortcuts(RedoKeys());
     Bearbeiten1->addSeparator();
     // Nothing to undo before a document exists.
     Rckgngig1->setEnabled(false);

@@ -4,6 +4,7 @@
 #include "winsys/QtWindowSystem.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include <csignal>
@@ -43,6 +44,11 @@ int main(int argc, char* argv[])
     // being ended by the signal.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
+    // The desktop ties the windows to the menu entry by this name, and shows
+    // the installed theme's icon or, before installation, the built-in one.
+    QGuiApplication::setDesktopFileName(QStringLiteral("korav-editor"));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("korav-editor"), QIcon(QStringLiteral(":/icons/korav-editor.svg"))));
     InstallGermanQtTexts();
     TQtWindowSystem windowSystem;
     TForm1 form(windowSystem);

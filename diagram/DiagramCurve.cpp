@@ -35,10 +35,14 @@ void TDiagram::DrawCurveUnsigned(TCanvas& canvas, const TVisibleRange& visible, 
 void TDiagram::DrawStrokes(TCanvas& canvas, const TVisibleRange& visible, const TValueBuffer& values, int color,
                            int width, int rise, const std::function<int(std::int16_t)>& height) const
 {
-    // The x range is spread over the indices 0 to High, so the visible part
-    // never reaches outside the buffer.
-    const int from = std::max(TruncToInt((visible.From - XMin) * High / (XMax - XMin)), 0);
-    const int to = std::min(TruncToInt((visible.To - XMin) * High / (XMax - XMin)), High);
+    // Index i lies at x = XMin + i, so the visible x range is the index
+    // range; spreading it over High / (XMax - XMin) would drop the point in
+    // the last visible column of some views and strips. A wide pen covers
+    // columns beside its point's: the points that close outside still paint
+    // into the clip.
+    const double reach = (width - 1) / XScale;
+    const int from = std::max(TruncToInt(visible.From - XMin - reach), 0);
+    const int to = std::min(TruncToInt(visible.To - XMin + reach), High);
     canvas.SetPenColor(color);
     canvas.SetPenWidth(width);
     for (int i = from; i <= to; ++i) {

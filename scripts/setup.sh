@@ -6,9 +6,11 @@ set -eu
 
 # The second line serves the install and package tests: the desktop
 # validators, the MIME database, gio to look types up as a file manager does,
-# and dpkg-shlibdeps and file for cpack's dependency list.
+# and dpkg-shlibdeps and file for cpack's dependency list; Qt SVG writes the
+# diagram's pictures and draws the window's icon, xprop reads that icon back
+# in the end-to-end tests.
 packages="cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fontconfig fonts-dejavu-core xvfb xauth xdotool
-          desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin dpkg-dev file"
+          x11-utils desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin dpkg-dev file"
 
 missing=""
 for package in $packages; do

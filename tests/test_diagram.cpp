@@ -427,8 +427,8 @@ private slots:
         const QImage image =
             Render(size, [&](TCanvas& canvas) { diagram.DrawCurve(canvas, visible, values, 1024.0, Red, 1); });
         const int row = 118 - 15;
-        QCOMPARE(CountColor(image, QRect(0, row, 2600, 1), Red), CountColor(image, QRect(999, row, 101, 1), Red));
-        QCOMPARE(Bgr(image, 999, row), Red);
+        QCOMPARE(CountColor(image, QRect(0, row, 2600, 1), Red), CountColor(image, QRect(1000, row, 100, 1), Red));
+        QCOMPARE(Bgr(image, 1000, row), Red);
         QCOMPARE(Bgr(image, 1099, row), Red);
         std::set<int> visited;
         Render(size, [&](TCanvas& canvas) {
@@ -439,6 +439,54 @@ private slots:
         });
         QCOMPARE(int(visited.size()), 1101 - 996 + 1);
         QCOMPARE(*visited.begin(), 996);
+    }
+
+    // Views and repainted strips, each painted on its own with its clip,
+    // show the curve exactly as a full paint does: a view's last column and
+    // the 20-column strips of the scroll bar's arrows at every offset.
+    void curveInViewsAsInTheFullPaint_data()
+    {
+        QTest::addColumn<QList<int>>("views");  // pairs of first column and first column after
+        QTest::addColumn<int>("width");
+        QTest::newRow("window 1717 wide") << QList<int>{0, 1466} << 1;
+        QTest::newRow("scrolled to 1212") << QList<int>{1212, 1611} << 1;
+        QTest::newRow("scrolled to 1500") << QList<int>{1500, 1900} << 1;
+        QTest::newRow("scrolled to 1564") << QList<int>{1564, 1963} << 1;
+        QTest::newRow("scrolled to 1628") << QList<int>{1628, 2027} << 1;
+        for (const int width : {1, 4}) {
+            for (int offset = 0; offset < 20; ++offset) {
+                QList<int> strips;
+                for (int left = offset; left < 2600; left += 20)
+                    strips << left << left + 20;
+                QTest::addRow("strips from %d, width %d", offset, width) << strips << width;
+            }
+        }
+    }
+
+    void curveInViewsAsInTheFullPaint()
+    {
+        QFETCH(QList<int>, views);
+        QFETCH(int, width);
+        TSetup setup(FixedPoint);
+        const TDiagram& diagram = setup.diagram;
+        TValueBuffer values;
+        for (int i = 0; i < ValueCount; ++i)
+            values[std::size_t(i)] = std::int16_t((i % 37) * 300 - 5000);
+        const auto draw = [&](TCanvas& canvas) {
+            diagram.DrawCurve(canvas, diagram.VisibleRange(canvas.ClipRect()), values, 1024.0, Red, width);
+        };
+        const QImage full = Render(setup.size, draw);
+        QImage shown(setup.size, QImage::Format_RGB32);
+        shown.fill(Qt::white);
+        for (int i = 0; i + 1 < views.size(); i += 2) {
+            QPainter painter(&shown);
+            TCanvas canvas(painter, {views[i], 0, views[i + 1], setup.size.height()});
+            draw(canvas);
+        }
+        for (int i = 0; i + 1 < views.size(); i += 2)
+            for (int x = views[i]; x < std::min(views[i + 1], setup.size.width()); ++x)
+                QVERIFY2(shown.copy(x, 0, 1, setup.size.height()) == full.copy(x, 0, 1, setup.size.height()),
+                         qPrintable(QStringLiteral("column %1 of the view from %2").arg(x).arg(views[i])));
     }
 
     void canvasLine_data()

@@ -102,6 +102,7 @@ private slots:
         QTest::addColumn<bool>("opened");
         QTest::addColumn<QString>("error");
         QTest::newRow("command line") << "command line" << "a.kos" << true << "";
+        QTest::newRow("command line, relative name") << "relative" << "a.kos" << true << "";
         QTest::newRow("command line, no such file") << "command line" << "fehlt.kos" << false
                                                     << "Datei nicht gefunden.";
         QTest::newRow("dropped on the window") << "window" << "a.k12" << true << "";
@@ -123,8 +124,15 @@ private slots:
         QStringList paths;
         for (const QString& file : name.split(u' '))
             paths << (file.startsWith(QLatin1String("fehlt")) ? f.Path(file) : f.WriteValueFile(file, 7));
-        if (way == QLatin1String("command line"))
+        if (way == QLatin1String("command line")) {
             f.Form->OpenFile(paths.front());
+        } else if (way == QLatin1String("relative")) {
+            const QString started = QDir::currentPath();
+            QDir::setCurrent(f.Path(QString()));
+            f.Form->OpenFile(QStringLiteral("../%1/%2").arg(QFileInfo(f.Dir.path()).fileName(), name));
+            QDir::setCurrent(started);
+            QCOMPARE(f.Form->windowTitle(), QStringLiteral("KORAV-Editor - ") + paths.front());
+        }
         else if (way == QLatin1String("window"))
             QCOMPARE(DropFiles(f.Form.get(), paths), opened);
         else

@@ -81,6 +81,10 @@ private slots:
         QTest::newRow("menu bar by Alt, then a menu") << "Alt D Escape Escape";
         QTest::newRow("menu opened by a click, closed by Escape") << "click:Anzeige Escape Escape";
         QTest::newRow("save from the keyboard") << "Alt+D S";
+        QTest::newRow("menu opened by a click, one Escape") << "click:Bearbeiten Escape";
+        QTest::newRow("menu opened by Alt+D, one Escape") << "Alt+D Escape";
+        QTest::newRow("menu opened by a click, closed by a click on its title") << "click:Bearbeiten click:Bearbeiten";
+        QTest::newRow("menu opened by a click, closed by a click elsewhere") << "click:Bearbeiten click:away";
     }
 
     void menusLeaveTheTypedValueWaiting()
@@ -97,6 +101,28 @@ private slots:
         QCOMPARE(FileBytes(f->Path("a.kos")), original);
         f->Key(Qt::Key_Return);
         QCOMPARE(f->Form->Document().Values()[3], std::int16_t(777));
+    }
+
+    void focusChangeAfterAMenuCommitsTheTypedValue_data()
+    {
+        menusLeaveTheTypedValueWaiting_data();
+        QTest::newRow("no menu") << "";
+    }
+
+    // Keys typed after the menu still reach the field, and a click on another
+    // line commits what the field holds, as it would without the menu.
+    void focusChangeAfterAMenuCommitsTheTypedValue()
+    {
+        QFETCH(QString, script);
+        auto f = OpenDocument();
+        TypeWaiting(*f, 10, "9");
+        f->Play(script);
+        f->Type("1");
+        f->ClickLine(20);
+        QCOMPARE(f->Form->Document().Values()[10], std::int16_t(91));
+        QCOMPARE(f->Form->SelectedLines(), std::vector<int>{20});
+        QCOMPARE(f->Form->focusWidget(), f->Ui.Edit1);
+        QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("20"));
     }
 
     void meanFieldKeepsItsText_data()
@@ -211,6 +237,8 @@ private slots:
         TListBox* list = f->Ui.ListBox1;
         const QPoint line6 = list->visualRect(list->model()->index(6, 0)).center();
         QTest::mousePress(list->viewport(), Qt::LeftButton, {}, line6);
+        // The event loop runs while the button is held, as it does for a user.
+        QTest::qWait(100);
         QCOMPARE(f->Windows.Errors.size(), 1);
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, line6);
         QTRY_COMPARE(f->Windows.Errors.size(), 2);

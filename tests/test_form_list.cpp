@@ -208,6 +208,11 @@ private slots:
         QTest::newRow("fixed 512 and 1024") << 0 << QList<int>{512, 1024} << "0,75";
         QTest::newRow("fixed single 1") << 0 << QList<int>{1} << "0,0009765625";
         QTest::newRow("fixed negative") << 0 << QList<int>{-2048, -1024} << "-1,5";
+        // Fifteen significant digits, the last one rounded.
+        QTest::newRow("integer thirds") << 1 << QList<int>{1, 1, 2} << "1,33333333333333";
+        QTest::newRow("integer thirds, five whole digits") << 1 << QList<int>{20000, 20000, 20001} << "20000,3333333333";
+        QTest::newRow("fixed thirds") << 0 << QList<int>{1, 1, 2} << "0,00130208333333333";
+        QTest::newRow("integer two thirds") << 1 << QList<int>{1, 2, 2} << "1,66666666666667";
     }
 
     void mean()

@@ -140,10 +140,18 @@ private slots:
         QVERIFY(!f->Form->Document().Modified());
     }
 
+    void undoKeysShareTheEntryField_data()
+    {
+        QTest::addColumn<QString>("redo");
+        QTest::newRow("Strg+Y") << "Ctrl+Y";
+        QTest::newRow("Strg+Umschalt+Z") << "Ctrl+Shift+Z";
+    }
+
     // Typed text is the field's own to undo; only without it does Strg+Z
     // reach the document.
     void undoKeysShareTheEntryField()
     {
+        QFETCH(QString, redo);
         auto f = OpenDocument();
         f->TypeValue(3, QStringLiteral("33"));
         f->ClickLine(5);
@@ -151,7 +159,7 @@ private slots:
         f->Key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("5"));
         QCOMPARE(f->Form->Document().Value(3), std::int16_t(33));
-        f->Key(Qt::Key_Y, Qt::ControlModifier);
+        f->Play(redo);
         QCOMPARE(f->Ui.Edit1->text(), QStringLiteral("9"));
         QCOMPARE(f->Form->Document().Value(3), std::int16_t(33));
 
@@ -162,8 +170,25 @@ private slots:
         QCOMPARE(f->Form->Document().Value(5), std::int16_t(5));
         f->Key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f->Form->Document().Value(3), std::int16_t(3));
-        f->Key(Qt::Key_Y, Qt::ControlModifier);
+        f->Play(redo);
         QCOMPARE(f->Form->Document().Value(3), std::int16_t(33));
+    }
+
+    // A new commit after an undo starts a new branch: the undone step is gone.
+    void commitAfterUndoDropsTheRedoStep()
+    {
+        auto f = OpenDocument();
+        f->TypeValue(3, QStringLiteral("33"));
+        f->Ui.Rckgngig1->trigger();
+        f->TypeValue(4, QStringLiteral("44"));
+        QVERIFY(!f->Ui.Wiederherstellen1->isEnabled());
+        QCOMPARE(f->Ui.Wiederherstellen1->text(), QStringLiteral("&Wiederherstellen"));
+        f->Key(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(f->Form->Document().Value(3), std::int16_t(3));
+        f->Ui.Rckgngig1->trigger();
+        QCOMPARE(f->Form->Document().Value(4), std::int16_t(4));
+        QVERIFY(!f->Ui.Rckgngig1->isEnabled());
+        QVERIFY(!f->Form->Document().Modified());
     }
 };
 

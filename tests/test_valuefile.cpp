@@ -332,6 +332,35 @@ private slots:
         QFETCH(int, code);
         QCOMPARE(IoCodeFromErrno(error, name), code);
     }
+
+    // The names a drop or the file manager may bring: the edges of the
+    // numbered siblings and names that only look alike.
+    void valueFileNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow(".kos") << "/daten/juni.kos" << true;
+        QTest::newRow(".KOE") << "juni.KOE" << true;
+        QTest::newRow(".k1") << "juni.k1" << true;
+        QTest::newRow(".k9") << "juni.k9" << true;
+        QTest::newRow(".k10") << "juni.k10" << true;
+        QTest::newRow(".k99") << "juni.k99" << true;
+        QTest::newRow(".k0") << "juni.k0" << false;
+        QTest::newRow(".k00") << "juni.k00" << false;
+        QTest::newRow(".k01") << "juni.k01" << false;
+        QTest::newRow(".k100") << "juni.k100" << false;
+        QTest::newRow(".k") << "juni.k" << false;
+        QTest::newRow(".kosx") << "juni.kosx" << false;
+        QTest::newRow(".k1.txt") << "juni.k1.txt" << false;
+        QTest::newRow("kos without a dot") << "juni_kos" << false;
+    }
+
+    void valueFileNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, accepted);
+        QCOMPARE(IsValueFileName(name), accepted);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestValueFile)

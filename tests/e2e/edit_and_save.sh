@@ -19,8 +19,30 @@
 #                     (ending the process): -1.25 typed into line 5 and
 #                     saved must bring "Zu wenig Speicherplatz" while the
 #                     editor runs on, and the file keeps every old byte.
+#   menu_escaped_once 9 typed into line 10, "Bearbeiten" opened by a click
+#                     and closed by one Escape, 1 typed, a click on line 20:
+#                     the click commits 91 into line 10 as it would without
+#                     the menu.
+#   redo_keys         55 committed into line 5, undone by Ctrl+Z and redone by
+#                     Ctrl+Shift+Z; then 7 typed, Ctrl+Z and Ctrl+Y undo and
+#                     redo it in the field alone, and Enter writes 7.
+#   relative_command_line
+#                     the editor started in the work folder with the file
+#                     named as user/werte.kos: the title shows the full name,
+#                     and "Speichern unter..." with only a name typed writes
+#                     beside the file.
+#   drop_from_another_program
+#                     another program's window drags a value file onto the
+#                     list of a changed document, pressed and moved by the
+#                     pointer: the editor asks about the changes, and after
+#                     "Nein" takes the file as a copy and opens it; a save
+#                     writes it back unchanged.
+#   drop_without_data the same from a program whose drag data end before the
+#                     drop fetches them: the file seen on entering opens.
+#   desktop_identity  the window carries an icon, and the class its desktop
+#                     entry names in StartupWMClass (read with xprop).
 #
-# Usage: edit_and_save.sh <case> <KoravEditor> [korav-grab]
+# Usage: edit_and_save.sh <case> <KoravEditor> [korav-grab [korav-dragsource]]
 # Exits 77 (skipped) when Xvfb, xdotool or xauth is missing or no display
 # starts. With korav-grab, a failure leaves a picture of the screen in the
 # current folder.
@@ -31,6 +53,7 @@ set -u
 case=$1
 editor=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 grab=${3:-}
+dragsource=${4:-}
 # The real path: the editor's open files are matched against it.
 work=$(cd "$(mktemp -d)" && pwd -P)
 document=
@@ -161,6 +184,103 @@ case_save_over_file_size_limit() {
     running "$editor_pid" || fail "the editor ended after the message"
 }
 
+case_menu_escaped_once() {
+    with_value 91 10 >"$work/expected.kos"
+    integer_mode
+    click_line 10
+    type_text 9
+    click 80 8
+    wait_for "the Bearbeiten menu" menu_shown
+    xdo key Escape
+    type_text 1
+    click_line 20
+    save_with file_menu s
+    expect_file "$work/expected.kos" "the click after the menu did not write 91 into line 10"
+}
+
+case_redo_keys() {
+    with_value 7 5 >"$work/expected.kos"
+    integer_mode
+    click_line 5
+    type_text 55
+    press Return
+    press ctrl+z
+    press ctrl+shift+z
+    type_text 7
+    press ctrl+z
+    press ctrl+y
+    press Return
+    save_with file_menu s
+    expect_file "$work/expected.kos" "the redo keys did not leave 7 alone in line 5"
+}
+
+case_relative_command_line() {
+    file_menu u
+    wait_for "the save dialog" visible 'Speichern unter$'
+    dialog=$(visible 'Speichern unter$' | head -n 1)
+    wait_for "the save dialog to have the focus" focused "$dialog"
+    xdo key ctrl+a
+    xdo type --delay 10 -- kopie.kos
+    xdo key Return
+    wait_for "the copy to be written" test -f "$work/user/kopie.kos" -o -f "$work/kopie.kos"
+    wait_for "the title to name the copy" title_is "KORAV-Editor - $work/user/kopie.kos"
+    cmp -s "$work/user/kopie.kos" "$work/original.kos" || fail "the copy beside the file differs"
+}
+
+# Drags with the left button held from ($1, $2) to ($3, $4) on the screen, in
+# steps, as a hand moves: X's drag-and-drop follows the pointer's motion.
+drag_pointer() {
+    xdo mousemove "$1" "$2" mousedown 1
+    for step in 1 2 3 4 5 6 7 8 9 10; do
+        sleep 0.05
+        xdo mousemove $(($1 + ($3 - $1) * step / 10)) $(($2 + ($4 - $2) * step / 10))
+    done
+    sleep 0.2
+    xdo mouseup 1
+}
+
+# $1: an option of the drag source.
+case_drop_from_another_program() {
+    [ -n "$dragsource" ] || fail "no drag source program given"
+    with_value 4321 7 >"$work/user/drop.kos"
+    cp "$work/user/drop.kos" "$work/dropped.kos"
+    "$dragsource" "$work/user/drop.kos" 860 660 ${1:+"$1"} >"$work/dragsource.log" 2>"$work/dragsource.err" &
+    dragsource_pid=$!
+    wait_for "the drag source" visible '^Ziehquelle$'
+    # A changed document: the drop asks first.
+    click_line 5
+    type_text 12
+    press Return
+    wait_for "menus and dialogs to close" alone
+    drag_pointer 935 700 $((X + 70)) $((Y + menu_bar_height + 100))
+    wait_for "the question about the changes" menu_shown
+    prompt=$(others_shown | head -n 1)
+    wait_for "the question to have the focus" focused "$prompt"
+    xdo key alt+n
+    wait_for "the drag source to end its drag" grep -q . "$work/dragsource.log"
+    [ "$(cat "$work/dragsource.log")" = copy ] || fail "the drop was answered '$(cat "$work/dragsource.log")', not copy"
+    wait_for "the dropped file to open" title_is "KORAV-Editor - $work/user/drop.kos"
+    cmp -s "$document" "$work/original.kos" || fail "answering Nein saved the changes"
+    stop "$dragsource_pid"
+    document=$work/user/drop.kos
+    save_with file_menu s
+    expect_file "$work/dropped.kos" "saving the dropped file changed it"
+}
+
+case_drop_without_data() {
+    case_drop_from_another_program --data-end-with-drag
+}
+
+case_desktop_identity() {
+    command -v xprop >/dev/null 2>&1 || skip "xprop is not installed"
+    entry=$(dirname "$0")/../../packaging/korav-editor.desktop
+    class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+    [ -n "$class" ] || fail "the desktop entry names no StartupWMClass"
+    xprop -id "$main" WM_CLASS | grep -q ", \"$class\"\$" ||
+        fail "the window's class is not $class: $(xprop -id "$main" WM_CLASS)"
+    xprop -id "$main" _NET_WM_ICON | grep -q 'Icon (' || fail "the window has no icon"
+}
+
 command -v "case_$case" >/dev/null 2>&1 || fail "no case named $case"
 
 start_xvfb
@@ -186,6 +306,8 @@ if [ "$case" = save_over_file_size_limit ]; then
 fi
 if [ "$case" = open_from_command_line ]; then
     start_editor "$editor" "$work/user" "$document"
+elif [ "$case" = relative_command_line ]; then
+    start_editor "$editor" "$work" user/werte.kos "$document"
 else
     start_editor "$editor" "$work/user"
     open_document "$document"

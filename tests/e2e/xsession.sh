@@ -192,14 +192,15 @@ start_xvfb() {
 
 # Starts the editor in folder $2 and waits for its main window; X, Y, WIDTH
 # and HEIGHT then give the window's place on the screen.
-# A file given as $3 is named on the editor's command line. The locale is C,
+# A file given as $3 is named on the editor's command line, and the title
+# shows it, or the name given as $4. The locale is C,
 # so that "." is the decimal separator of typed values, unless editor_locale
 # names another.
 start_editor() {
     (cd "$2" && exec env LC_ALL="${editor_locale:-C}" QT_QPA_PLATFORM=xcb "$1" ${3:+"$3"}) >"$work/editor.log" 2>&1 &
     editor_pid=$!
     title='^KORAV-Editor$'
-    [ -z "${3:-}" ] || title="^KORAV-Editor - $3\$"
+    [ -z "${3:-}" ] || title="^KORAV-Editor - ${4:-$3}\$"
     wait_for "the main window" visible "$title"
     main=$(visible "$title" | head -n 1)
     geometry=$(timeout 30 xdotool getwindowgeometry --shell "$main") || fail "the main window has no place on the screen"

@@ -87,8 +87,8 @@ public:
     }
 
     // Plays a script of space-separated steps: "Alt" (pressed and released
-    // alone), "click:<menu title>", or a key sequence such as "Alt+D",
-    // "Escape", "Shift+Tab".
+    // alone), "click:<menu title>", "click:away" (on the window where no
+    // control is), or a key sequence such as "Alt+D", "Escape", "Shift+Tab".
     void Play(const QString& script) const
     {
         QWindow* window = Form->windowHandle();
@@ -96,6 +96,8 @@ public:
             if (step == QLatin1String("Alt")) {
                 QTest::keyPress(window, Qt::Key_Alt, Qt::AltModifier);
                 QTest::keyRelease(window, Qt::Key_Alt, Qt::NoModifier);
+            } else if (step == QLatin1String("click:away")) {
+                QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(Form->width() - 5, Form->height() - 5));
             } else if (step.startsWith(QLatin1String("click:"))) {
                 ClickMenuTitle(step.mid(6));
             } else {
