@@ -5,7 +5,7 @@
 #include "diagram/EditorFont.h"
 #include "diagram/TDiagram.h"
 #include "diagram/Zoom.h"
-#include "picture/PaletteImage.h"
+#include "picture/PngFile.h"
 
 #include <QBuffer>
 #include <QFontInfo>
@@ -18,10 +18,6 @@ namespace {
 
 const QString Creator = QStringLiteral("KORAV-Editor");
 
-// zlib's fast level: the diagram's wide plain areas compress well at any
-// level, and the largest zoom has 35 million pixels.
-constexpr int PngQuality = 80;
-
 // One unit of a vector picture is one pixel of the surface.
 constexpr int VectorResolution = 72;
 
@@ -31,16 +27,6 @@ TDiagramPicture WithResolvedFont(TDiagramPicture picture)
 {
     picture.Font.setFamily(QFontInfo(picture.Font).family());
     return picture;
-}
-
-QByteArray EncodePng(const TDiagramPicture& picture)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    const QImage image = DiagramImage(picture);
-    PaletteImage(image).value_or(image).save(&buffer, "PNG", PngQuality);
-    return bytes;
 }
 
 QByteArray EncodeSvg(const TDiagramPicture& picture)
@@ -103,7 +89,7 @@ QByteArray EncodeDiagramPicture(const TDiagramPicture& picture, TPictureFormat f
     case TPictureFormat::Pdf: return EncodePdf(picture);
     case TPictureFormat::Png: break;
     }
-    return EncodePng(picture);
+    return EncodePng(DiagramImage(picture));
 }
 
 QByteArray EncodeStartupPicture(const TValueBuffer& values, TNumberMode numberMode, int zoomSteps,

@@ -8,8 +8,8 @@ set -eu
 # validators, the MIME database, gio to look types up as a file manager does,
 # and dpkg-shlibdeps and file for cpack's dependency list; Qt SVG writes the
 # diagram's pictures and draws the window's icon, xprop reads that icon back
-# in the end-to-end tests.
-packages="cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fontconfig fonts-dejavu-core xvfb xauth xdotool
+# in the end-to-end tests; libpng writes the PNG pictures.
+packages="cmake g++ make qt6-base-dev qt6-svg-dev libpng-dev qt6-translations-l10n fontconfig fonts-dejavu-core xvfb xauth xdotool
           x11-utils desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin dpkg-dev file"
 
 missing=""

@@ -1,7 +1,7 @@
 #include "support/FormFixture.h"
 
 #include "diagram/Zoom.h"
-#include "picture/PaletteImage.h"
+#include "picture/PngFile.h"
 
 #include <QAction>
 #include <QImage>
@@ -224,26 +224,29 @@ private slots:
         QVERIFY(!QFile::exists(f->Path("druck.pdf")));
     }
 
-    void paletteKeepsEveryPixel_data()
+    void pngKeepsEveryPixel_data()
     {
         QTest::addColumn<int>("colors");
-        QTest::addColumn<bool>("fits");
-        QTest::newRow("one colour") << 1 << true;
-        QTest::newRow("256 colours") << 256 << true;
-        QTest::newRow("257 colours") << 257 << false;
+        QTest::addColumn<int>("repeatedRows");
+        QTest::newRow("one colour") << 1 << 1;
+        QTest::newRow("257 colours in every channel") << 257 << 1;
+        QTest::newRow("rows repeating the one above") << 300 << 7;
+        QTest::newRow("every colour a different one") << 40 * 30 << 1;
     }
 
-    void paletteKeepsEveryPixel()
+    void pngKeepsEveryPixel()
     {
         QFETCH(int, colors);
-        QFETCH(bool, fits);
+        QFETCH(int, repeatedRows);
         QImage image(40, 30, QImage::Format_RGB32);
-        for (int i = 0; i < image.width() * image.height(); ++i)
-            image.setPixel(i % image.width(), i / image.width(), qRgb(i % colors, (i % colors) >> 8, 7));
-        const std::optional<QImage> palette = PaletteImage(image);
-        QCOMPARE(palette.has_value(), fits);
-        if (fits)
-            QVERIFY(palette->convertToFormat(QImage::Format_RGB32) == image);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const int i = (y / repeatedRows * image.width() + x) % colors;
+                image.setPixel(x, y, qRgb(i % 256, (i * 7) % 256, 255 - i % 256));
+            }
+        const QImage read = QImage::fromData(EncodePng(image), "PNG");
+        QCOMPARE(read.size(), image.size());
+        QVERIFY(read.convertToFormat(QImage::Format_RGB32) == image);
     }
 
     // "B" in "Datei" still quits; the picture has a letter of its own.
