@@ -56,7 +56,7 @@ TCommandRun RunCommand(const QStringList& arguments, rlim_t fileSizeLimit = RLIM
     return QString::fromUtf8(text.left(text.indexOf('\n')));
 }
 
-struct TValueFileSpec {
+struct TRecordingFile {
     const char* Name;
     int First;
     int Step;
@@ -64,7 +64,7 @@ struct TValueFileSpec {
 
 // Three recordings with gaps: a.k3 is missing and repeats a.k2, b.k1 to
 // b.k49 are missing and repeat the base file, c ends after c.k3.
-constexpr TValueFileSpec RecordingFiles[] = {
+constexpr TRecordingFile RecordingFiles[] = {
     {"a.kos", 100, 3}, {"a.k1", -20, 5}, {"a.k2", 900, -2}, {"a.k4", 32000, 1}, {"a.k99", -32768, 11},
     {"b.koe", -500, 7}, {"b.k50", 64, 0},
     {"c.kos", 2000, -1}, {"c.k1", 1, 1}, {"c.k2", 7, 13}, {"c.k3", -3, -9},
@@ -72,7 +72,7 @@ constexpr TValueFileSpec RecordingFiles[] = {
 
 void WriteRecordings(const TFormFixture& f)
 {
-    for (const TValueFileSpec& file : RecordingFiles)
+    for (const TRecordingFile& file : RecordingFiles)
         f.WriteValueFile(QString::fromLatin1(file.Name), file.First, file.Step);
 }
 

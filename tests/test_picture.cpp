@@ -88,9 +88,11 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("zoomSteps");
         QTest::addColumn<bool>("selectionAndMean");
-        QTest::newRow("fixed point at the start") << int(FixedPoint) << 0 << false;
-        QTest::newRow("integer, zoomed, selection and mean") << int(IntegerMode) << 2 << true;
-        QTest::newRow("hexadecimal at the largest zoom") << int(HexMode) << ZoomInSteps() << true;
+        QTest::addColumn<bool>("comparison");
+        QTest::newRow("fixed point at the start") << int(FixedPoint) << 0 << false << false;
+        QTest::newRow("integer, zoomed, selection and mean") << int(IntegerMode) << 2 << true << false;
+        QTest::newRow("hexadecimal at the largest zoom") << int(HexMode) << ZoomInSteps() << true << false;
+        QTest::newRow("comparison curve behind the curve") << int(FixedPoint) << 1 << false << true;
     }
 
     void pngIsThePaintedSurface()
@@ -98,7 +100,13 @@ private slots:
         QFETCH(int, mode);
         QFETCH(int, zoomSteps);
         QFETCH(bool, selectionAndMean);
+        QFETCH(bool, comparison);
         auto f = OpenCurve();
+        if (comparison) {
+            f->Windows.Paths.push_back(f->WriteValueFile("vergleich.kos", -8000, 7));
+            f->Play("Alt+A V");
+            QVERIFY(f->Form->ComparisonValues());
+        }
         if (mode != FixedPoint)
             f->ClickMode(TNumberMode(mode));
         ZoomIn(*f, zoomSteps);
