@@ -1,7 +1,7 @@
 #include "cli/Arguments.h"
 
 #include "cli/CommandFailure.h"
-#include "cli/PictureCommand.h"
+#include "cli/PictureOptions.h"
 #include "export/ExportState.h"
 #include "values/NumberFormat.h"
 #include "values/ValueFile.h"

@@ -1,15 +1,17 @@
-#include "cli/PictureCommand.h"
+#include "cli/PictureProgram.h"
 #include "cli/Program.h"
+
+#include <QCoreApplication>
 
 #include <csignal>
 
-// A core application except for "bild": no platform plugin is loaded, so the
-// command runs without a display whatever QT_QPA_PLATFORM says.
+// A core application only: no platform plugin is loaded, so the command
+// runs without a display whatever QT_QPA_PLATFORM says.
 int main(int argc, char* argv[])
 {
     // A write past the file-size limit then fails as a full disk does,
     // instead of ending the command in the middle of its output.
     std::signal(SIGXFSZ, SIG_IGN);
-    const std::unique_ptr<QCoreApplication> app = CommandApplication(argc, argv);
-    return RunCommandLine(QCoreApplication::arguments().mid(1));
+    QCoreApplication app(argc, argv);
+    return RunCommandLine(QCoreApplication::arguments().mid(1), HandOverToPictureProgram);
 }

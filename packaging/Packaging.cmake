@@ -18,6 +18,8 @@ string(JOIN "\n    " KORAV_SIBLING_GLOBS ${sibling_globs})
 configure_file(${CMAKE_CURRENT_LIST_DIR}/korav-editor.xml.in ${CMAKE_BINARY_DIR}/packaging/korav-editor.xml @ONLY)
 
 install(TARGETS KoravEditor korav-auswertung RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Started by "korav-auswertung bild" only, so not on the user's path.
+install(TARGETS korav-auswertung-bild RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/korav-editor)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/korav-editor.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/korav-editor.xml

@@ -18,6 +18,10 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 for program in KoravEditor korav-auswertung; do
     [ -x "$prefix/bin/$program" ] || fail "$program is not installed under bin"
 done
+# "bild" hands over to a program outside bin: the installed command finds it.
+head -c 5000 /dev/zero >"$work/null.kos"
+"$prefix/bin/korav-auswertung" bild -o "$work/null.png" "$work/null.kos" || fail "the installed bild failed"
+[ "$(head -c 4 "$work/null.png" | tail -c 3)" = PNG ] || fail "the installed bild wrote no PNG"
 
 # The desktop entry: errors, warnings and hints all fail.
 desktop="$prefix/share/applications/korav-editor.desktop"

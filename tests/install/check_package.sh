@@ -21,7 +21,8 @@ for needed in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libqt6svg6 l
     echo "$depends" | grep -E -q "(^|, )$needed( |,|\$)" || fail "Depends lacks $needed"
 done
 dpkg-deb -c "$package" | sed 's/.* \.\//\//' >"$work/contents"
-for file in /usr/bin/KoravEditor /usr/bin/korav-auswertung /usr/share/applications/korav-editor.desktop \
+for file in /usr/bin/KoravEditor /usr/bin/korav-auswertung /usr/libexec/korav-editor/korav-auswertung-bild \
+    /usr/share/applications/korav-editor.desktop \
     /usr/share/mime/packages/korav-editor.xml /usr/share/icons/hicolor/scalable/apps/korav-editor.svg \
     /usr/share/man/man1/KoravEditor.1.gz /usr/share/man/man1/korav-auswertung.1.gz \
     /usr/share/doc/korav-editor/copyright /usr/share/doc/korav-editor/changelog.gz; do

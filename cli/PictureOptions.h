@@ -1,0 +1,13 @@
+#pragma once
+
+#include "cli/Arguments.h"
+#include "values/NumberFormat.h"
+
+#include <QString>
+
+// The values of --darstellung and --zoom; throw ECommandFailure for others.
+[[nodiscard]] TNumberMode PictureModeNamed(const QString& name);
+[[nodiscard]] int PictureZoomSteps(const QString& text);
+// Throws ECommandFailure unless the request names one value file and an
+// output whose extension says its format, or "-".
+void CheckPictureRequest(const TRequest& request);
