@@ -19,8 +19,10 @@ std::optional<QString> ChooseSaveTarget(TWindowSystem& windows, TFileDialog& dia
 {
     for (;;) {
         std::optional<QString> path = windows.ExecuteSave(dialog);
-        if (path && complete)
-            dialog.FileName = *(path = complete(*path));
+        if (path && complete) {
+            path = complete(*path);
+            dialog.FileName = *path;
+        }
         if (!path || MayWrite(windows, *path))
             return path;
     }

@@ -11,8 +11,8 @@ class QPushButton;
 class QSpinBox;
 
 // Width and colour of the value curve, and the colour of the comparison
-// curve beside it. The dialog lives as long as the
-// program and keeps what the user set, also after "Abbrechen".
+// curve beside it. The dialog lives as long as the program and keeps what
+// the user set, also after "Abbrechen".
 class TKurvenDlg : public QDialog {
     Q_OBJECT
 

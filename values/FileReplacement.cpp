@@ -69,9 +69,7 @@ public:
     {
         if (old)
             TakeOverAttributes(file_.Descriptor(), *old);
-        if (file_.Write(content.constData(), static_cast<std::size_t>(content.size()))
-            < static_cast<std::size_t>(content.size()))
-            throw EInOutError(IoCode::DiskFull);
+        file_.WriteAll(content);
         file_.Flush();
         file_.Close();
     }

@@ -69,9 +69,13 @@ std::size_t TPosixFile::WriteAt0(const char* data, std::size_t size)
     return Repeat(size, [&](std::size_t done) { return ::pwrite(fd_, data + done, size - done, static_cast<off_t>(done)); });
 }
 
-std::size_t TPosixFile::Write(const char* data, std::size_t size)
+void TPosixFile::WriteAll(const QByteArray& bytes)
 {
-    return Repeat(size, [&](std::size_t done) { return ::write(fd_, data + done, size - done); });
+    const auto size = static_cast<std::size_t>(bytes.size());
+    const std::size_t written =
+        Repeat(size, [&](std::size_t done) { return ::write(fd_, bytes.constData() + done, size - done); });
+    if (written < size)
+        throw EInOutError(IoCode::DiskFull);
 }
 
 QByteArray TPosixFile::ReadFrom(std::size_t offset)

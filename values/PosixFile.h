@@ -24,9 +24,10 @@ public:
     // Writes at offset 0 until `size` bytes are written or a call writes
     // nothing; returns the count. A failing call throws its system error.
     [[nodiscard]] std::size_t WriteAt0(const char* data, std::size_t size);
-    // Writes at the current position, for files that have no offsets (a
-    // pipe, a device) as for any other; returns the count as WriteAt0 does.
-    [[nodiscard]] std::size_t Write(const char* data, std::size_t size);
+    // Writes all of `bytes` at the current position, for files that have no
+    // offsets (a pipe, a device) as for any other. A short write is a full
+    // disk; a failing call throws its system error.
+    void WriteAll(const QByteArray& bytes);
     // Every byte from `offset` to the end of the file.
     [[nodiscard]] QByteArray ReadFrom(std::size_t offset);
     // A regular file that no other name shares.

@@ -15,8 +15,7 @@ namespace {
 void WriteDirectly(const QString& path, const QByteArray& bytes)
 {
     TPosixFile file(path, O_WRONLY);
-    if (file.Write(bytes.constData(), static_cast<std::size_t>(bytes.size())) < static_cast<std::size_t>(bytes.size()))
-        throw EInOutError(IoCode::DiskFull);
+    file.WriteAll(bytes);
     file.Close();
 }
 
