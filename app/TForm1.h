@@ -1,6 +1,6 @@
 #pragma once
 
-#include "diagram/DragRectangle.h"
+#include "app/Curves.h"
 #include "values/NumberFormat.h"
 #include "values/ValueFile.h"
 #include "winsys/WindowSystem.h"
@@ -12,38 +12,36 @@
 #include <optional>
 #include <vector>
 
-class QAction;
-class QButtonGroup;
-class QFrame;
-class QGroupBox;
-class QItemSelection;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QMouseEvent;
 class QPrinter;
-class QScrollArea;
-class QStatusBar;
-class QStringListModel;
-class QToolButton;
 class QUndoStack;
 class TBereichDlg;
 class TCanvas;
-struct TComparison;
 class TDiagram;
+class TDiagramPane;
 class TDocument;
 class TKurvenDlg;
 class TListBox;
-class TPaintBox;
+class TListSelection;
+class TMeanField;
+class TMenuTable;
+class TNumberModeGroup;
 class TSolarEvaluation;
-struct TDiagramPicture;
+class TStatusBarPane;
+class TValueListModel;
 struct TDiagramScene;
 struct TExportState;
-struct TSelectionRun;
+struct TMenu;
+struct TMenuState;
+enum class TRelayout;
 
-// The editor's only document window: layout, menus, document lifecycle, the
-// value list with editing, and the diagram's handlers. Its parts live in
-// several source files, one per concern.
+// The editor's only document window: it builds the window from its parts,
+// runs the document's lifecycle with its prompts, and has the handlers,
+// which call the parts in their order. The parts keep their own state: the
+// value list, its selection, the diagram pane, the menus, the mean and the
+// status bar.
 //
 // Its controls and menu items carry their names as object names, so tests
 // find them with findChild; the window itself exposes only its handlers and
@@ -56,11 +54,12 @@ public:
     ~TForm1() override;
 
     [[nodiscard]] const TDocument& Document() const { return *document_; }
-    [[nodiscard]] const TDiagram& Diagram() const { return *diagram_; }
+    [[nodiscard]] const TDiagram& Diagram() const;
+    [[nodiscard]] const TDiagramPane& DiagramPane() const { return *pane_; }
     [[nodiscard]] const TSolarEvaluation& SolarEvaluation() const { return *solarEvaluation_; }
-    [[nodiscard]] double MeanValue() const { return meanValue_; }
-    [[nodiscard]] int CurveColor() const { return curveColor_; }
-    [[nodiscard]] int ComparisonColor() const { return comparisonColor_; }
+    [[nodiscard]] double MeanValue() const;
+    [[nodiscard]] int CurveColor() const { return curves_.CurveColor; }
+    [[nodiscard]] int ComparisonColor() const { return curves_.ComparisonColor; }
     // The values of the comparison curve, or null while none is loaded.
     [[nodiscard]] const TValueBuffer* ComparisonValues() const;
     [[nodiscard]] TNumberMode NumberMode() const;
@@ -165,30 +164,26 @@ private:
     [[nodiscard]] bool FormClose();
 
     void CreateControls();
-    void CreateLabels(QWidget* client);
-    void CreateRadioGroup(QWidget* client);
+    void CreateEditFields(QWidget* client);
+    void CreateList(QWidget* client);
     void CreateDiagramPane(QWidget* client);
     void CreateMenus();
-    void CreateFileMenu();
-    void CreateEditMenu();
-    void CreateUndoItems();
-    void CreateViewMenu();
-    void CreateSolarMenu();
-    void CreateStatusBar();
-    QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (TForm1::*handler)());
+    [[nodiscard]] std::vector<TMenu> MenuTable();
+    void CreateHistory();
     void CreateDialogs();
     void ConnectDocument();
     void ConnectListHandlers();
     void ConnectDiagramHandlers();
-    void ConnectUndo();
-    void ConnectSelection();
 
     void ResetView();
     void UpdateMenus();
+    [[nodiscard]] TMenuState MenuState() const;
+    void UpdateViewItems();
     void UpdateEditVisibility();
     void UpdateTitle();
-    void ShowValues(const std::vector<int>& indices);
-    [[nodiscard]] int PaneHeight() const;
+    void ShowValues();
+    // Lays the panes out for the window's height less a shown status bar.
+    void LayoutPanes(int windowHeight, TRelayout cause);
     // The open dialog of value files, shared by "Öffnen..." and the comparison.
     [[nodiscard]] std::optional<QString> ExecuteOpenValueFile();
 
@@ -201,12 +196,8 @@ private:
 
     // Value list and editing helpers.
     [[nodiscard]] QString ValueText(int index) const;
-    [[nodiscard]] QString ValueLine(int index) const;
-    void SetTopIndex(int line);
     void SelectLine(int line);
-    void SelectLines(const std::vector<TSelectionRun>& runs);
     void SelectRows(const std::vector<int>& rows);
-    void SelectWithCurrent(const QItemSelection& selection, int current);
     void UpdateMeanIfShown();
     void MoveInEdit1(int step);
     void ShowValueInEdit1(int line);
@@ -223,96 +214,44 @@ private:
     void ShowCurrentValueUnlessTyped();
 
     // Diagram helpers.
-    void ZoomTo(int height);
     void FinishDiagramSelection();
     void PaintBox1MouseLeave();
     void UpdateComparisonItems();
 
-    // Status bar helpers.
-    [[nodiscard]] QString SelectionStatusText() const;
-    [[nodiscard]] QString HoverStatusText(int index) const;
-    void UpdateSelectionItems();
-
     // Picture and print helpers.
-    [[nodiscard]] TDiagramPicture Picture() const;
     [[nodiscard]] QPrinter& Printer();
     void PrintDiagram(QPrinter& printer);
 
-    // Controls and menu items.
-    QLabel* Label1 = nullptr;
+    // Controls and dialogs of the window's design.
     QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    TListBox* ListBox1 = nullptr;
     QLineEdit* Edit1 = nullptr;
     QLineEdit* Edit2 = nullptr;
-    QLineEdit* Edit3 = nullptr;
-    QScrollArea* ScrollBox1 = nullptr;
-    TPaintBox* PaintBox1 = nullptr;
-    QGroupBox* RadioGroup1 = nullptr;
-    QFrame* Panel1 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* StatusPanel1 = nullptr;
-    QLabel* StatusPanel2 = nullptr;
+    TListBox* ListBox1 = nullptr;
     TFileDialog OpenDialog1;
     TFileDialog SaveDialog1;
     TFileDialog SavePictureDialog1;
-
-    QMenu* Datei1 = nullptr;
-    QAction* Neu1 = nullptr;
-    QAction* ffnen1 = nullptr;
-    QAction* Speichern = nullptr;
-    QAction* Speichernunter = nullptr;
-    QAction* GrafikSpeichern = nullptr;
-    QAction* DiagrammalsBildspeichern1 = nullptr;
-    QAction* Drucken1 = nullptr;
-    QAction* Druckvorschau1 = nullptr;
-    QAction* Beenden1 = nullptr;
-    QMenu* Bearbeiten1 = nullptr;
-    QAction* Rckgngig1 = nullptr;
-    QAction* Wiederherstellen1 = nullptr;
-    QAction* Ausschneiden1 = nullptr;
-    QAction* Kopieren1 = nullptr;
-    QAction* AusListekopieren1 = nullptr;
-    QAction* Einfgen1 = nullptr;
-    QAction* Lschen1 = nullptr;
-    QAction* Linearverbinden1 = nullptr;
-    QMenu* Anzeigen1 = nullptr;
-    QAction* Zahlenwerte1 = nullptr;
-    QAction* Grafik1 = nullptr;
-    QAction* Mittelwert1 = nullptr;
-    QAction* Statusleiste1 = nullptr;
-    QAction* Kurvendarstellung = nullptr;
-    QAction* Vergleichskurveladen1 = nullptr;
-    QAction* Vergleichskurveentfernen1 = nullptr;
-    QMenu* Solarauswertung1 = nullptr;
-    QAction* Temperaturen1 = nullptr;
-    QAction* Energie1 = nullptr;
-    QAction* Speichernunter1 = nullptr;
-    QAction* Energie1speichernunter1 = nullptr;
-
     TBereichDlg* BereichDlg = nullptr;
     TKurvenDlg* KurvenDlg = nullptr;
 
+    // The parts.
     TWindowSystem& windowSystem_;
     std::unique_ptr<TDocument> document_;
+    TValueListModel* listModel_ = nullptr;
+    TListSelection* selection_ = nullptr;
+    std::unique_ptr<TDiagramPane> pane_;
+    std::unique_ptr<TNumberModeGroup> numberModes_;
+    std::unique_ptr<TMeanField> mean_;
+    std::unique_ptr<TStatusBarPane> statusBar_;
+    std::unique_ptr<TMenuTable> menus_;
+    QUndoStack* undoStack_ = nullptr;
+
+    TCurves curves_;
+
     std::unique_ptr<TExportState> exportState_;
-    std::unique_ptr<TDiagram> diagram_;
     std::unique_ptr<TSolarEvaluation> solarEvaluation_;
     // One printer for the window's life, so the choices made in the print
     // dialog hold for the next print.
     std::unique_ptr<QPrinter> printer_;
-    double meanValue_ = 0.0;
-    int curveColor_ = 0x00FF00;
-    int comparisonColor_ = 0x0000FF;
-    std::unique_ptr<TComparison> comparison_;
-    // The index under the mouse while it is over the diagram.
-    std::optional<int> hoverIndex_;
-    QStringListModel* listModel_ = nullptr;
-    QUndoStack* undoStack_ = nullptr;
-    QButtonGroup* numberModeButtons_ = nullptr;
-    TDragRectangle dragRectangle_;
     std::optional<QString> pendingError_;
     // The value file of the drag over the window, as it entered.
     QString draggedFile_;

@@ -1,15 +1,15 @@
 #include "app/TForm1.h"
 
+#include "app/MeanField.h"
+#include "app/ValueListModel.h"
 #include "controls/ListBox.h"
-#include "document/Document.h"
 
-#include <QAbstractItemModel>
 #include <QLineEdit>
 
 QLineEdit* TForm1::ActiveEdit() const
 {
     QWidget* active = focusWidget();
-    for (QLineEdit* edit : {Edit1, Edit2, Edit3})
+    for (QLineEdit* edit : {Edit1, Edit2, &mean_->Field()})
         if (active == edit)
             return edit;
     return nullptr;
@@ -41,9 +41,10 @@ void TForm1::AusListekopieren1Click()
     const std::vector<int> lines = SelectedLines();
     if (lines.empty())
         return;
+    // Formatted from the document, as the list shows the lines.
     QString text;
     for (const int line : lines)
-        text += ListBox1->model()->index(line, 0).data().toString() + QStringLiteral("\r\n");
+        text += listModel_->Line(line) + QStringLiteral("\r\n");
     windowSystem_.SetClipboardText(text);
 }
 

@@ -1,50 +1,44 @@
 #include "app/TForm1.h"
 
-#include "controls/ListBox.h"
-#include "diagram/AxisSetup.h"
-#include "diagram/Canvas.h"
+#include "app/DiagramPane.h"
+#include "app/ListSelection.h"
+#include "app/MeanField.h"
+#include "app/MenuTable.h"
 #include "diagram/DiagramScene.h"
 #include "diagram/DragSelection.h"
 #include "diagram/PaintBox.h"
-#include "diagram/TDiagram.h"
-#include "diagram/Zoom.h"
-#include "document/Comparison.h"
 #include "document/Document.h"
 #include "kurven/KurvenDlg.h"
-#include "values/NumberFormat.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QStyle>
+#include <QToolButton>
 
 #include <algorithm>
 #include <memory>
 
 void TForm1::ConnectDiagramHandlers()
 {
-    PaintBox1->OnPaint = Guarded(&TForm1::PaintBox1Paint);
-    PaintBox1->OnMouseDown = Guarded(&TForm1::PaintBox1MouseDown);
-    PaintBox1->OnMouseMove = Guarded(&TForm1::PaintBox1MouseMove);
+    TPaintBox& paintBox = pane_->PaintBox();
+    paintBox.OnPaint = Guarded(&TForm1::PaintBox1Paint);
+    paintBox.OnMouseDown = Guarded(&TForm1::PaintBox1MouseDown);
+    paintBox.OnMouseMove = Guarded(&TForm1::PaintBox1MouseMove);
     const std::function<void()> mouseUp = Guarded(&TForm1::PaintBox1MouseUp);
-    PaintBox1->OnMouseUp = [mouseUp](QMouseEvent&) { mouseUp(); };
-    PaintBox1->OnMouseLeave = Guarded(&TForm1::PaintBox1MouseLeave);
-    // Moves without a button tell the status bar what is under the mouse.
-    PaintBox1->setMouseTracking(true);
+    paintBox.OnMouseUp = [mouseUp](QMouseEvent&) { mouseUp(); };
+    paintBox.OnMouseLeave = Guarded(&TForm1::PaintBox1MouseLeave);
+    connect(&pane_->ZoomInButton(), &QToolButton::clicked, this, Guarded(&TForm1::SpeedButton1Click));
+    connect(&pane_->ZoomOutButton(), &QToolButton::clicked, this, Guarded(&TForm1::SpeedButton2Click));
 }
 
 void TForm1::SetupAxisForMode()
 {
-    SetupAxis(*diagram_, NumberMode(), PaintBox1->size());
-    PaintBox1->update();
+    pane_->SetupAxis(NumberMode());
 }
 
 void TForm1::PaintBox1Paint(TCanvas& canvas)
 {
-    PaintDiagram(canvas, *diagram_, Scene());
-    dragRectangle_.Draw(canvas);
+    PaintDiagram(canvas, Diagram(), Scene());
+    pane_->DrawDragRectangle(canvas);
 }
 
 TDiagramScene TForm1::Scene() const
@@ -52,41 +46,28 @@ TDiagramScene TForm1::Scene() const
     TDiagramScene scene;
     scene.Values = &document_->Values();
     scene.Mode = NumberMode();
-    scene.CurveColor = curveColor_;
+    scene.CurveColor = curves_.CurveColor;
     scene.CurveWidth = KurvenDlg->CurveWidth();
-    if (comparison_)
-        scene.Comparison = {&comparison_->Values, comparisonColor_};
-    if (Mittelwert1->isChecked()) {
+    if (curves_.Comparison)
+        scene.Comparison = {&curves_.Comparison->Values, curves_.ComparisonColor};
+    if (menus_->IsChecked("Mittelwert1")) {
         auto selected = std::make_shared<std::vector<bool>>(ValueCount, false);
         for (const int line : SelectedLines())
             (*selected)[std::size_t(line)] = true;
         scene.IsSelected = [selected](int i) { return (*selected)[std::size_t(i)]; };
-        scene.MeanValue = meanValue_;
+        scene.MeanValue = mean_->Value();
     }
     return scene;
 }
 
-void TForm1::ZoomTo(int height)
-{
-    QScrollBar* vertical = ScrollBox1->verticalScrollBar();
-    const int view = ScrollBox1->height() - ScrollBox1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const double centre = ViewCentre(view, vertical->value(), PaintBox1->height());
-    PaintBox1->resize(PaintBox1->width(), height);
-    vertical->setValue(CentredScrollPosition(centre, height, view));
-    ApplyYStepRule(*diagram_, NumberMode(), height);
-    diagram_->UpdateScale(PaintBox1->size());
-    PaintBox1->update();
-}
-
 void TForm1::SpeedButton1Click()
 {
-    if (const std::optional<int> height = ZoomInHeight(PaintBox1->height()))
-        ZoomTo(*height);
+    pane_->ZoomIn(NumberMode());
 }
 
 void TForm1::SpeedButton2Click()
 {
-    ZoomTo(ZoomOutHeight(PaintBox1->height(), ScrollBox1->height()));
+    pane_->ZoomOut(NumberMode());
 }
 
 void TForm1::FinishDiagramSelection()
@@ -100,38 +81,30 @@ void TForm1::PaintBox1MouseDown(const QMouseEvent& event)
 {
     if (event.button() != Qt::LeftButton)
         return;
-    const int index = diagram_->IndexAt(event.position().toPoint().x());
-    PaintBox1->Tag = diagram_->ColumnOf(index);
-    ListBox1->Tag = 0;
+    const int index = pane_->IndexAt(event.position().toPoint().x());
+    pane_->Press();
     DeselectAll();
     SelectLine(index);
-    SetTopIndex(std::max(index - 3, 0));
+    selection_->SetTopIndex(std::max(index - 3, 0));
     FinishDiagramSelection();
 }
 
 void TForm1::PaintBox1MouseMove(const QMouseEvent& event)
 {
-    const int index = diagram_->IndexAt(event.position().toPoint().x());
-    hoverIndex_ = index;
+    const int index = pane_->IndexAt(event.position().toPoint().x());
+    pane_->SetHover(index);
     UpdateStatusBar();
     if (event.buttons() != Qt::LeftButton || event.modifiers() != Qt::NoModifier)
         return;
-    ListBox1->Tag = 1;
-    const int anchorColumn = diagram_->ColumnOf(ItemIndex());
-    PaintBox1->Tag = diagram_->ColumnOf(index);
-    PaintBox1->update(dragRectangle_.Set(DragBand(*diagram_, anchorColumn, PaintBox1->Tag)));
+    pane_->DragTo(index, ItemIndex());
 }
 
 void TForm1::PaintBox1MouseUp()
 {
-    if (ListBox1->Tag != 1)
+    const std::optional<int> end = pane_->FinishDrag();
+    if (!end)
         return;
-    // A finished drag is over: a later release of another button must not
-    // select again.
-    ListBox1->Tag = 0;
-    const int end = diagram_->IndexAt(PaintBox1->Tag);
-    PaintBox1->update(dragRectangle_.Clear());
-    SelectRows(DragRows(ItemIndex(), end));
+    SelectRows(DragRows(ItemIndex(), *end));
     FinishDiagramSelection();
 }
 
@@ -142,29 +115,29 @@ void TForm1::KurvendarstellungClick()
     if (KurvenDlg->exec() != QDialog::Accepted)
         return;
     if (const std::optional<int> color = KurvenDlg->ChosenColor())
-        curveColor_ = *color;
-    comparisonColor_ = KurvenDlg->ComparisonColor();
-    PaintBox1->update();
+        curves_.CurveColor = *color;
+    curves_.ComparisonColor = KurvenDlg->ComparisonColor();
+    pane_->Repaint();
 }
 
 // The comparison stays while documents are opened, until it is removed.
 void TForm1::Vergleichskurveladen1Click()
 {
     if (const std::optional<QString> chosen = ExecuteOpenValueFile()) {
-        comparison_ = std::make_unique<TComparison>(LoadComparison(*chosen));
+        curves_.Comparison = std::make_unique<TComparison>(LoadComparison(*chosen));
         UpdateComparisonItems();
     }
 }
 
 void TForm1::Vergleichskurveentfernen1Click()
 {
-    comparison_.reset();
+    curves_.Comparison.reset();
     UpdateComparisonItems();
 }
 
 void TForm1::UpdateComparisonItems()
 {
-    Vergleichskurveentfernen1->setEnabled(document_->Loaded() && comparison_);
-    PaintBox1->update();
+    UpdateMenus();
+    pane_->Repaint();
     UpdateStatusBar();
 }

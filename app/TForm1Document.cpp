@@ -1,20 +1,21 @@
 #include "app/TForm1.h"
 
+#include "app/DiagramPane.h"
+#include "app/ListSelection.h"
+#include "app/MeanField.h"
+#include "app/MenuTable.h"
+#include "app/NumberModeGroup.h"
+#include "app/StatusBarPane.h"
 #include "controls/ListBox.h"
-#include "diagram/PaintBox.h"
-#include "diagram/TDiagram.h"
 #include "document/Document.h"
+#include "export/SaveTarget.h"
 #include "export/SolarEvaluation.h"
-#include "values/PosixFile.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
-#include <QStatusBar>
-#include <QStringListModel>
 #include <QUndoStack>
 
 QString FileNamePart(const QString& path)
@@ -25,6 +26,8 @@ QString FileNamePart(const QString& path)
 // The views follow the document from here, whichever command changed it.
 void TForm1::ConnectDocument()
 {
+    // A new or opened document starts without history.
+    connect(document_.get(), &TDocument::Presented, undoStack_, &QUndoStack::clear);
     connect(document_.get(), &TDocument::Presented, this, &TForm1::ResetView);
     connect(document_.get(), &TDocument::NameChanged, this, &TForm1::UpdateTitle);
     connect(document_.get(), &TDocument::ValuesChanged, this, &TForm1::ShowValues);
@@ -39,11 +42,10 @@ void TForm1::UpdateTitle()
         setWindowTitle(QStringLiteral("KORAV-Editor - ") + document_->CurrentFileName());
 }
 
-void TForm1::ShowValues(const std::vector<int>& indices)
+// The list's lines follow the document through its model.
+void TForm1::ShowValues()
 {
-    for (const int line : indices)
-        listModel_->setData(listModel_->index(line), ValueLine(line));
-    PaintBox1->update();
+    pane_->Repaint();
     UpdateStatusBar();
 }
 
@@ -92,7 +94,6 @@ bool TForm1::SaveDocument()
     if (!document_->HasFile())
         return SaveDocumentAs();
     document_->Save();
-    undoStack_->setClean();
     return true;
 }
 
@@ -101,24 +102,17 @@ void TForm1::SpeichernunterClick()
     (void)SaveDocumentAs();
 }
 
+// The document's own file is no other file to ask about.
 bool TForm1::SaveDocumentAs()
 {
     SaveDialog1.Filter = ValueFileFilter;
     SaveDialog1.DefaultExt.clear();
     SaveDialog1.FileName = document_->HasFile() ? document_->CurrentFileName() : QString();
-    for (;;) {
-        const std::optional<QString> chosen = windowSystem_.ExecuteSave(SaveDialog1);
-        if (!chosen)
-            return false;
-        const bool asksOverwrite = IsExistingFile(*chosen) && *chosen != document_->CurrentFileName();
-        if (asksOverwrite &&
-            windowSystem_.Confirm(FileNamePart(*chosen) + QStringLiteral(" existiert bereits. Überschreiben?"),
-                                  TButtons::YesNo) != TAnswer::Yes)
-            continue;
+    const std::optional<QString> chosen =
+        ChooseSaveTarget(windowSystem_, SaveDialog1, {}, document_->CurrentFileName());
+    if (chosen)
         document_->SaveAs(*chosen);
-        undoStack_->setClean();
-        return true;
-    }
+    return chosen.has_value();
 }
 
 void TForm1::Beenden1Click()
@@ -149,77 +143,60 @@ void TForm1::resizeEvent(QResizeEvent* event)
     FormResize();
 }
 
-// The height the panes are laid out for: a shown status bar adds its own
-// height to the window and takes none from the panes.
-int TForm1::PaneHeight() const
-{
-    return height() - (IsShown(StatusBar1) ? StatusBar1->height() : 0);
-}
-
 void TForm1::FormResize()
 {
-    const int outerHeight = PaneHeight();
-    const int outerWidth = width();
+    LayoutPanes(height(), TRelayout::ByUser);
+}
+
+// A shown status bar adds its own height to the window and takes none from
+// the panes.
+void TForm1::LayoutPanes(int windowHeight, TRelayout cause)
+{
+    const int outerHeight = windowHeight - (statusBar_->IsShown() ? statusBar_->Height() : 0);
     ListBox1->resize(ListBox1->width(), outerHeight - 67);
-    ScrollBox1->resize(outerWidth - 249, outerHeight - 243);
-    PaintBox1->resize(PaintBox1->width(), ScrollBox1->height() - 20);
-    if (!diagram_)
-        return;
-    diagram_->UpdateScale(PaintBox1->size());
-    SetupAxisForMode();
+    pane_->Relayout(QSize(width() - 249, outerHeight - 243), NumberMode(), cause);
 }
 
 void TForm1::ResetView()
 {
-    diagram_->ClearRuns();
-    PaintBox1->resize(PaintBox1->width(), ScrollBox1->height() - 20);
-    diagram_->UpdateScale(PaintBox1->size());
-    SetupAxisForMode();
+    pane_->Reset(NumberMode());
+    UpdateViewItems();
     UpdateMenus();
+    UpdateUndoItems();
+    UpdateComparisonItems();
 }
 
-void TForm1::UpdateMenus()
+// A new or opened document shows the list and the diagram, not the mean.
+void TForm1::UpdateViewItems()
 {
     const bool loaded = document_->Loaded();
-    for (QAction* item : {Speichern, Speichernunter, GrafikSpeichern, DiagrammalsBildspeichern1, Drucken1,
-                          Druckvorschau1, AusListekopieren1, Kurvendarstellung, Vergleichskurveladen1})
-        item->setEnabled(loaded);
-    for (QAction* item : {Zahlenwerte1, Grafik1}) {
-        item->setEnabled(loaded);
-        item->setChecked(loaded);
-    }
-    Mittelwert1->setEnabled(loaded);
-    Mittelwert1->setChecked(false);
-    RadioGroup1->setVisible(loaded);
-    if (Zahlenwerte1->isChecked())
+    menus_->Item("Zahlenwerte1").setChecked(loaded);
+    menus_->Item("Grafik1").setChecked(loaded);
+    menus_->Item("Mittelwert1").setChecked(false);
+    numberModes_->Box().setVisible(loaded);
+    if (menus_->IsChecked("Zahlenwerte1"))
         FillList();
     else
         ListBox1->hide();
-    ScrollBox1->setVisible(Grafik1->isChecked());
-    Panel1->setVisible(Grafik1->isChecked());
+    pane_->SetVisible(menus_->IsChecked("Grafik1"));
     UpdateEditVisibility();
-    Edit3->setVisible(Mittelwert1->isChecked());
-    Label3->setVisible(Mittelwert1->isChecked());
-    UpdateUndoItems();
-    UpdateComparisonItems();
-    UpdateSelectionItems();
+    mean_->SetVisible(false);
 }
 
 void TForm1::UpdateEditVisibility()
 {
-    Edit1->setVisible(Zahlenwerte1->isChecked());
-    Label2->setVisible(Zahlenwerte1->isChecked());
+    Edit1->setVisible(menus_->IsChecked("Zahlenwerte1"));
+    Label2->setVisible(menus_->IsChecked("Zahlenwerte1"));
 }
 
 void TForm1::Zahlenwerte1Click()
 {
-    ListBox1->setVisible(Zahlenwerte1->isChecked());
+    ListBox1->setVisible(menus_->IsChecked("Zahlenwerte1"));
     UpdateEditVisibility();
 }
 
 void TForm1::Grafik1Click()
 {
-    ScrollBox1->setVisible(Grafik1->isChecked());
-    Panel1->setVisible(Grafik1->isChecked());
+    pane_->SetVisible(menus_->IsChecked("Grafik1"));
     UpdateEditVisibility();
 }

@@ -4,7 +4,6 @@
 #include "controls/HistoryKeys.h"
 #include "controls/KeyCodes.h"
 #include "controls/ListBox.h"
-#include "diagram/PaintBox.h"
 #include "document/Document.h"
 #include "document/ValueEdit.h"
 #include "values/NumberFormat.h"
@@ -12,7 +11,6 @@
 #include <QAction>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QStringListModel>
 #include <QUndoStack>
 
 #include <algorithm>

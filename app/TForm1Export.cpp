@@ -1,7 +1,7 @@
 #include "app/TForm1.h"
 
 #include "bereich/BereichDlg.h"
-#include "diagram/TDiagram.h"
+#include "app/DiagramPane.h"
 #include "document/Document.h"
 #include "export/ExportContext.h"
 #include "export/RangeCommand.h"
@@ -13,8 +13,8 @@
 void TForm1::GrafikSpeichernClick()
 {
     std::optional<TFirstRun> firstRun;
-    if (!diagram_->Runs().empty())
-        firstRun = TFirstRun{diagram_->Runs().front().Start, diagram_->Runs().front().Count};
+    if (!Diagram().Runs().empty())
+        firstRun = TFirstRun{Diagram().Runs().front().Start, Diagram().Runs().front().Count};
     RunRangeExport({windowSystem_, SaveDialog1, *exportState_}, *BereichDlg, document_->Values(), firstRun);
 }
 

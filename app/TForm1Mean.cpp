@@ -1,40 +1,35 @@
 #include "app/TForm1.h"
 
-#include "diagram/PaintBox.h"
+#include "app/DiagramPane.h"
+#include "app/MeanField.h"
+#include "app/MenuTable.h"
 #include "document/Document.h"
 #include "document/SelectionStatistics.h"
-#include "values/GeneralFormat.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
 
 void TForm1::UpdateMean()
 {
     const std::vector<int> lines = SelectedLines();
     if (lines.empty()) {
-        Edit3->clear();
+        mean_->Clear();
         return;
     }
-    meanValue_ = SelectionStatistics(document_->Values(), lines, NumberMode()).Mean;
-    Edit3->setText(MeanText(meanValue_, NumberMode(), UserDecimalSeparator()));
-    PaintBox1->update();
+    mean_->Show(SelectionStatistics(document_->Values(), lines, NumberMode()).Mean, NumberMode());
+    pane_->Repaint();
 }
 
 // Every trigger of the mean goes through here, so none forgets the check.
 void TForm1::UpdateMeanIfShown()
 {
-    if (Mittelwert1->isChecked())
+    if (menus_->IsChecked("Mittelwert1"))
         UpdateMean();
 }
 
 void TForm1::Mittelwert1Click()
 {
-    const bool on = Mittelwert1->isChecked();
-    Edit3->setVisible(on);
-    Label3->setVisible(on);
+    const bool on = menus_->IsChecked("Mittelwert1");
+    mean_->SetVisible(on);
     if (on)
         UpdateMean();
     else
-        PaintBox1->update();
+        pane_->Repaint();
 }

@@ -1,7 +1,7 @@
 #include "app/TForm1.h"
 
+#include "app/DiagramPane.h"
 #include "diagram/DiagramScene.h"
-#include "diagram/PaintBox.h"
 #include "document/Document.h"
 #include "export/SaveTarget.h"
 #include "picture/DiagramPicture.h"
@@ -9,7 +9,6 @@
 #include "picture/PrintPages.h"
 #include "values/WholeFile.h"
 
-#include <QAction>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -46,12 +45,6 @@ std::unique_ptr<QPrinter> LandscapePrinter()
 
 }  // namespace
 
-TDiagramPicture TForm1::Picture() const
-{
-    return {diagram_.get(), Scene(), PaintBox1->size(), PaintBox1->palette().color(PaintBox1->backgroundRole()),
-            PaintBox1->font()};
-}
-
 void TForm1::DiagrammalsBildspeichern1Click()
 {
     SavePictureDialog1.Filter = PictureFilter;
@@ -62,12 +55,12 @@ void TForm1::DiagrammalsBildspeichern1Click()
     });
     if (!path)
         return;
-    WriteWholeFile(*path, EncodeDiagramPicture(Picture(), *PictureFormatOf(*path)));
+    WriteWholeFile(*path, EncodeDiagramPicture(pane_->Picture(Scene()), *PictureFormatOf(*path)));
 }
 
 void TForm1::PrintDiagram(QPrinter& printer)
 {
-    TDiagramPicture picture = Picture();
+    TDiagramPicture picture = pane_->Picture(Scene());
     // Paper is white; the window's grey would only cost ink.
     picture.Background = Qt::white;
     PrintDiagramPages(printer, PrintHeader(document_->CurrentFileName(), QDate::currentDate(), NumberMode()), picture);

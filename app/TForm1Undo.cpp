@@ -1,7 +1,7 @@
 #include "app/TForm1.h"
 
-#include "controls/HistoryKeys.h"
-#include "controls/ListBox.h"
+#include "app/ListSelection.h"
+#include "app/MenuTable.h"
 #include "document/Document.h"
 #include "document/SelectionStatistics.h"
 #include "document/ValueEdit.h"
@@ -20,27 +20,12 @@ constexpr int UndoLimit = 1000;
 
 }  // namespace
 
-void TForm1::CreateUndoItems()
+// The steps alone: whether the document changed since its last save, it
+// knows itself, and an undo brings it back to the state of the step.
+void TForm1::CreateHistory()
 {
     undoStack_ = new QUndoStack(this);
     undoStack_->setUndoLimit(UndoLimit);
-    Rckgngig1 = AddItem(Bearbeiten1, "Rckgngig1", QStringLiteral("&Rückgängig"), &TForm1::Rckgngig1Click);
-    Wiederherstellen1 =
-        AddItem(Bearbeiten1, "Wiederherstellen1", QStringLiteral("&Wiederherstellen"), &TForm1::Wiederherstellen1Click);
-    Rckgngig1->setShortcuts(UndoKeys());
-    Wiederherstellen1->setShortcuts(RedoKeys());
-    Bearbeiten1->addSeparator();
-    // Nothing to undo before a document exists.
-    Rckgngig1->setEnabled(false);
-    Wiederherstellen1->setEnabled(false);
-}
-
-// A new or opened document starts without history; a save marks the state
-// that equals the file, and the changed flag follows it from then on.
-void TForm1::ConnectUndo()
-{
-    connect(document_.get(), &TDocument::Presented, undoStack_, &QUndoStack::clear);
-    connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) { document_->SetModified(!clean); });
     connect(undoStack_, &QUndoStack::indexChanged, this, &TForm1::UpdateUndoItems);
 }
 
@@ -56,11 +41,9 @@ void TForm1::Wiederherstellen1Click()
 
 void TForm1::UpdateUndoItems()
 {
-    const bool loaded = document_->Loaded();
-    Rckgngig1->setEnabled(loaded && undoStack_->canUndo());
-    Wiederherstellen1->setEnabled(loaded && undoStack_->canRedo());
-    Rckgngig1->setText(UndoCaption(QStringLiteral("&Rückgängig"), undoStack_->index() - 1));
-    Wiederherstellen1->setText(UndoCaption(QStringLiteral("&Wiederherstellen"), undoStack_->index()));
+    UpdateMenus();
+    menus_->Item("Rckgngig1").setText(UndoCaption(QStringLiteral("&Rückgängig"), undoStack_->index() - 1));
+    menus_->Item("Wiederherstellen1").setText(UndoCaption(QStringLiteral("&Wiederherstellen"), undoStack_->index()));
 }
 
 // "&Rückgängig: Wert 1,5 in 120 Zeilen", the value as the list shows it now,

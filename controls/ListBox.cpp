@@ -67,3 +67,20 @@ void TListBox::mouseReleaseEvent(QMouseEvent* event)
     if (OnMouseUp)
         OnMouseUp();
 }
+
+// The view takes a line selected without Shift or Ctrl as the start of the
+// next extension; a plain "Select" here makes it do so for the program's
+// choice too, and keeps the lines already selected.
+void TListBox::SelectAsAnchor(int row)
+{
+    selectingAsAnchor_ = true;
+    setCurrentIndex(model()->index(row, 0));
+    selectingAsAnchor_ = false;
+}
+
+QItemSelectionModel::SelectionFlags TListBox::selectionCommand(const QModelIndex& index, const QEvent* event) const
+{
+    if (selectingAsAnchor_)
+        return QItemSelectionModel::Select;
+    return QListView::selectionCommand(index, event);
+}

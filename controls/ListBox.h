@@ -17,14 +17,21 @@ public:
     std::function<void(int key)> OnKeyDown;
     std::function<void(int key)> OnKeyUp;
     std::function<void()> OnMouseUp;
-    // Free for the owner's use.
-    int Tag = 0;
+
+    // Makes `row` the current line and selects it, as the program's own
+    // choice: a Shift key then extends from this line, as from a click.
+    void SelectAsAnchor(int row);
 
 protected:
+    [[nodiscard]] QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                                      const QEvent* event) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool selectingAsAnchor_ = false;
 };

@@ -14,13 +14,16 @@ struct TComparisonCurve {
     int Color = 0;
 };
 
+// The curve's colour in a window just started, as 0x00BBGGRR.
+inline constexpr int StartCurveColor = 0x00FF00;
+
 // Everything the diagram surface shows apart from the drag rectangle. The
 // window paints it on screen and a picture of the diagram renders the same
 // scene, so both show exactly the same pixels.
 struct TDiagramScene {
     const TValueBuffer* Values = nullptr;
     TNumberMode Mode = FixedPoint;
-    int CurveColor = 0x00FF00;
+    int CurveColor = StartCurveColor;
     int CurveWidth = 1;
     TComparisonCurve Comparison;
     // Mean marks are drawn only with a selection test.

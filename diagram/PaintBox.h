@@ -20,8 +20,6 @@ public:
     std::function<void(QMouseEvent&)> OnMouseMove;
     std::function<void(QMouseEvent&)> OnMouseUp;
     std::function<void()> OnMouseLeave;
-    // Free for the owner's use.
-    int Tag = 0;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -7,7 +7,7 @@ void TDocument::New()
     values_.fill(0);
     loaded_ = true;
     SetName(NewFileName);
-    SetModified(false);
+    StartAfresh();
     emit Presented();
 }
 
@@ -23,20 +23,20 @@ void TDocument::Open(const QString& path)
     SetName(path);
     if (!loaded_)
         return;
-    SetModified(false);
+    StartAfresh();
     emit Presented();
 }
 
 void TDocument::Save()
 {
     SaveValueFile(currentFileName_, values_);
-    SetModified(false);
+    MarkSaved();
 }
 
 void TDocument::SaveAs(const QString& path)
 {
     SaveValueFile(path, values_);
-    SetModified(false);
+    MarkSaved();
     SetName(path);
 }
 
@@ -47,15 +47,29 @@ void TDocument::SetValues(const std::vector<int>& indices, std::int16_t value)
 
 void TDocument::SetValues(const std::vector<int>& indices, const std::vector<std::int16_t>& values)
 {
+    WriteValues(indices, values, ++lastRevision_);
+}
+
+void TDocument::RestoreValues(const std::vector<int>& indices, const std::vector<std::int16_t>& values,
+                              TRevision revision)
+{
+    WriteValues(indices, values, revision);
+}
+
+void TDocument::WriteValues(const std::vector<int>& indices, const std::vector<std::int16_t>& values,
+                            TRevision revision)
+{
     for (std::size_t k = 0; k < indices.size(); ++k)
         values_[std::size_t(indices[k])] = values[k];
-    SetModified(true);
+    revision_ = revision;
     emit ValuesChanged(indices);
 }
 
-void TDocument::SetModified(bool modified)
+// A new or opened document has a history of its own: no step of the one
+// before can lead back to its saved state.
+void TDocument::StartAfresh()
 {
-    modified_ = modified;
+    revision_ = savedRevision_ = ++lastRevision_;
 }
 
 void TDocument::SetName(const QString& name)

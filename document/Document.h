@@ -22,7 +22,9 @@ public:
     [[nodiscard]] std::int16_t Value(int index) const { return values_[std::size_t(index)]; }
     [[nodiscard]] const QString& CurrentFileName() const { return currentFileName_; }
     [[nodiscard]] bool Loaded() const { return loaded_; }
-    [[nodiscard]] bool Modified() const { return modified_; }
+    // Changed since it was read, made or saved: its values are in another
+    // state than then. An undo back to that state makes it unchanged again.
+    [[nodiscard]] bool Modified() const { return revision_ != savedRevision_; }
     [[nodiscard]] bool HasFile() const { return currentFileName_ != NewFileName; }
 
     // 2500 zeros without a file.
@@ -36,11 +38,17 @@ public:
     void Save();
     void SaveAs(const QString& path);
 
-    // `values[k]` into index `indices[k]`, or `value` into every index; the
-    // document counts as changed even when no index is given.
+    // Every state of the values has a number of its own; a history step
+    // keeps the numbers of the states before and after it.
+    using TRevision = std::uint64_t;
+    [[nodiscard]] TRevision Revision() const { return revision_; }
+
+    // `values[k]` into index `indices[k]`, or `value` into every index, as a
+    // new state; the document counts as changed even when no index is given.
     void SetValues(const std::vector<int>& indices, std::int16_t value);
     void SetValues(const std::vector<int>& indices, const std::vector<std::int16_t>& values);
-    void SetModified(bool modified);
+    // The same, back into the state `revision` of which these values were.
+    void RestoreValues(const std::vector<int>& indices, const std::vector<std::int16_t>& values, TRevision revision);
 
 signals:
     // A new or opened document is shown afresh.
@@ -51,9 +59,14 @@ signals:
 
 private:
     void SetName(const QString& name);
+    void WriteValues(const std::vector<int>& indices, const std::vector<std::int16_t>& values, TRevision revision);
+    void MarkSaved() { savedRevision_ = revision_; }
+    void StartAfresh();
 
     TValueBuffer values_{};
     QString currentFileName_;
     bool loaded_ = false;
-    bool modified_ = false;
+    TRevision revision_ = 0;
+    TRevision savedRevision_ = 0;
+    TRevision lastRevision_ = 0;
 };

@@ -4,7 +4,7 @@
 #include "document/LinearBridge.h"
 
 TValueStep::TValueStep(TDocument& document, const std::vector<int>& indices, TSelect select)
-    : document_(document), select_(std::move(select))
+    : document_(document), select_(std::move(select)), before_(document.Revision())
 {
     oldValues_.reserve(indices.size());
     for (const int index : indices) {
@@ -29,17 +29,21 @@ std::vector<int> TValueStep::Indices() const
 void TValueStep::undo()
 {
     const std::vector<int> indices = Indices();
-    document_.SetValues(indices, oldValues_);
+    document_.RestoreValues(indices, oldValues_, before_);
     select_(indices);
 }
 
 void TValueStep::redo()
 {
     const std::vector<int> indices = Indices();
-    document_.SetValues(indices, NewValues(document_, indices));
-    if (done_)
-        select_(indices);
-    done_ = true;
+    if (!done_) {
+        document_.SetValues(indices, NewValues(document_, indices));
+        after_ = document_.Revision();
+        done_ = true;
+        return;
+    }
+    document_.RestoreValues(indices, NewValues(document_, indices), after_);
+    select_(indices);
 }
 
 TValueEdit::TValueEdit(TDocument& document, const std::vector<int>& indices, std::int16_t value, TSelect select)

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "document/Document.h"
+
 #include <QUndoCommand>
 
 #include <cstdint>
 #include <functional>
 #include <vector>
-
-class TDocument;
 
 // A change of the values at some indices, as a step of the document's
 // history: the indices, as runs, and the values they held before. A step
@@ -43,6 +43,9 @@ private:
     std::vector<TRun> runs_;
     std::vector<std::int16_t> oldValues_;
     TSelect select_;
+    // The document's states before and after the step.
+    TDocument::TRevision before_ = 0;
+    TDocument::TRevision after_ = 0;
     // The first redo is the command itself, which leaves the selection to
     // the window.
     bool done_ = false;

@@ -1,12 +1,14 @@
 #include "export/SaveTarget.h"
 
+#include "values/PosixFile.h"
+
 #include <QFileInfo>
 
 namespace {
 
-[[nodiscard]] bool MayWrite(TWindowSystem& windows, const QString& path)
+[[nodiscard]] bool MayWrite(TWindowSystem& windows, const QString& path, const QString& ownFile)
 {
-    if (!QFileInfo::exists(path))
+    if (!IsExistingFile(path) || path == ownFile)
         return true;
     const QString question = QFileInfo(path).fileName() + QStringLiteral(" existiert bereits. Überschreiben?");
     return windows.Confirm(question, TButtons::YesNo) == TAnswer::Yes;
@@ -15,7 +17,8 @@ namespace {
 }  // namespace
 
 std::optional<QString> ChooseSaveTarget(TWindowSystem& windows, TFileDialog& dialog,
-                                        const std::function<QString(const QString&)>& complete)
+                                        const std::function<QString(const QString&)>& complete,
+                                        const QString& ownFile)
 {
     for (;;) {
         std::optional<QString> path = windows.ExecuteSave(dialog);
@@ -23,7 +26,7 @@ std::optional<QString> ChooseSaveTarget(TWindowSystem& windows, TFileDialog& dia
             path = complete(*path);
             dialog.FileName = *path;
         }
-        if (!path || MayWrite(windows, *path))
+        if (!path || MayWrite(windows, *path, ownFile))
             return path;
     }
 }

@@ -1,0 +1,100 @@
+#include "app/ListSelection.h"
+
+#include "controls/ListBox.h"
+#include "diagram/TDiagram.h"
+
+#include <QScrollBar>
+
+#include <algorithm>
+
+TListSelection::TListSelection(TListBox& list) : QObject(&list), list_(list)
+{
+    connect(list_.selectionModel(), &QItemSelectionModel::selectionChanged, this, &TListSelection::Changed);
+}
+
+int TListSelection::ItemIndex() const
+{
+    return list_.currentIndex().row();
+}
+
+int TListSelection::TopIndex() const
+{
+    return list_.verticalScrollBar()->value();
+}
+
+void TListSelection::SetTopIndex(int line)
+{
+    list_.verticalScrollBar()->setValue(line);
+}
+
+int TListSelection::VisibleLines() const
+{
+    return list_.verticalScrollBar()->pageStep();
+}
+
+std::vector<int> TListSelection::SelectedLines() const
+{
+    std::vector<int> lines;
+    for (const QItemSelectionRange& range : list_.selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            lines.push_back(row);
+    std::sort(lines.begin(), lines.end());
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    return lines;
+}
+
+bool TListSelection::HasSelection() const
+{
+    return list_.selectionModel()->hasSelection();
+}
+
+void TListSelection::SelectLine(int line)
+{
+    list_.SelectAsAnchor(line);
+    list_.scrollTo(list_.model()->index(line, 0));
+}
+
+void TListSelection::SelectRanges(const std::vector<TSelectionRun>& runs, int current)
+{
+    QItemSelection selection;
+    const QAbstractItemModel& model = *list_.model();
+    for (const TSelectionRun& run : runs)
+        selection.select(model.index(run.Start, 0), model.index(run.Start + run.Count - 1, 0));
+    list_.selectionModel()->select(selection, QItemSelectionModel::Select);
+    SelectLine(current);
+}
+
+void TListSelection::SelectRuns(const std::vector<TSelectionRun>& runs)
+{
+    if (!runs.empty())
+        SelectRanges(runs, runs.back().Start + runs.back().Count - 1);
+}
+
+// Each block of neighbours becomes one range.
+void TListSelection::SelectRows(const std::vector<int>& rows)
+{
+    if (rows.empty())
+        return;
+    TSelectionRuns runs;
+    for (const int row : rows)
+        runs.AddIndex(row);
+    SelectRanges(runs.Runs(), rows.back());
+}
+
+void TListSelection::DeselectAll()
+{
+    list_.selectionModel()->clearSelection();
+}
+
+void TListSelection::StartAtTop()
+{
+    list_.selectionModel()->setCurrentIndex(list_.model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    list_.scrollToTop();
+}
+
+void TListSelection::CopyInto(TDiagram& diagram) const
+{
+    diagram.ClearRuns();
+    for (const int line : SelectedLines())
+        diagram.AddIndex(line);
+}
