@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 
@@ -180,6 +181,39 @@ private slots:
         const int view = f->Ui.ScrollBox1->viewport()->height();
         const double centre = (bar->value() + view / 2.0) / f->Ui.PaintBox1->height();
         QVERIFY2(std::abs(centre - 0.5) < 0.02, qPrintable(QString::number(centre)));
+    }
+
+    // Showing a pane is no resize by the user: zoom and scroll position stay.
+    void statusBarKeepsTheZoom()
+    {
+        auto f = OpenDocument();
+        for (int i = 0; i < 2; ++i)
+            QTest::mouseClick(f->Ui.SpeedButton1, Qt::LeftButton);
+        QScrollBar* bar = f->Ui.ScrollBox1->verticalScrollBar();
+        const int zoomed = f->Ui.PaintBox1->height();
+        const int scrolled = bar->value();
+        for (const bool shown : {true, false}) {
+            f->Play("Alt+A S");
+            QCOMPARE(f->Ui.StatusBar1->isVisible(), shown);
+            QCOMPARE(f->Ui.PaintBox1->height(), zoomed);
+            QCOMPARE(bar->value(), scrolled);
+        }
+        f->Form->resize(f->Form->width() + 10, f->Form->height() + 10);
+        QCOMPARE(f->Ui.PaintBox1->height(), f->Ui.ScrollBox1->height() - 20);
+    }
+
+    // Shift extends from the line the program selected last, not from the
+    // line clicked before.
+    void shiftExtendsFromTheLineSelectedLast()
+    {
+        auto f = OpenDocument();
+        f->ClickLine(5);
+        f->ClickDiagram(272);
+        QCOMPARE(f->Form->SelectedLines(), Range(272, 272));
+        f->Key(Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(f->Form->SelectedLines(), Range(273, 273));
+        f->Key(Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(f->Form->SelectedLines(), Range(273, 274));
     }
 
     void curveDialogSetsColourOnlyOnOk()
