@@ -14,9 +14,6 @@
 
 namespace {
 
-// What a fresh editor holds: "Neue Datei" of zeros, and a table of zeros.
-const QString NewDocumentName = QStringLiteral("Neue Datei");
-
 // The window would evaluate the siblings of a mistyped name without a word.
 void RequireBaseFile(const QString& path)
 {
@@ -39,6 +36,7 @@ void WarnWithoutSiblings(const QString& baseFile)
     TSolarEvaluation evaluation;
     TExportState state;
     try {
+        // As a fresh editor holds it: a new document of zeros, and a table of zeros.
         evaluation.Begin(static_cast<int>(request.Inputs.size()), NewDocumentName, TValueBuffer{});
     } catch (const EKoravError&) {
         RethrowAsFailure(NewDocumentName);

@@ -1,6 +1,6 @@
 #include "document/Document.h"
 
-const QString TDocument::NewFileName = QStringLiteral("Neue Datei");
+const QString TDocument::NewFileName = NewDocumentName;
 
 void TDocument::New()
 {

@@ -8,6 +8,9 @@
 constexpr int ValueCount = 2500;
 constexpr int ValueFileSize = 2 * ValueCount;
 
+// The name of a document that has no file yet.
+inline const QString NewDocumentName = QStringLiteral("Neue Datei");
+
 // The document's values, in the order of the file.
 using TValueBuffer = std::array<std::int16_t, ValueCount>;
 
