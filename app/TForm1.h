@@ -200,6 +200,7 @@ private:
     void SelectRows(const std::vector<int>& rows);
     void UpdateMeanIfShown();
     void MoveInEdit1(int step);
+    void CommitTypedValue();
     void ShowValueInEdit1(int line);
     void Follow();
     void MoveFocus(QWidget* target);

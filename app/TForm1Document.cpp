@@ -86,6 +86,7 @@ std::optional<QString> TForm1::ExecuteOpenValueFile()
 
 void TForm1::SpeichernClick()
 {
+    CommitTypedValue();
     (void)SaveDocument();
 }
 
@@ -99,6 +100,7 @@ bool TForm1::SaveDocument()
 
 void TForm1::SpeichernunterClick()
 {
+    CommitTypedValue();
     (void)SaveDocumentAs();
 }
 
@@ -132,6 +134,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 bool TForm1::FormClose()
 {
+    CommitTypedValue();
     // The buffers are released with the window object itself, after the
     // event loop has stopped delivering paints that would read them.
     return ConfirmDiscardChanges();

@@ -94,6 +94,20 @@ void TForm1::Edit1Exit()
         CommitEdit();
 }
 
+// A value typed but not committed goes into the document before it is saved
+// or closed, as leaving the field would commit it; the field then counts as
+// untouched, so that leaving it later commits nothing again. A rejected
+// entry stays in the field.
+void TForm1::CommitTypedValue()
+{
+    if (!Edit1->isModified())
+        return;
+    const TDocument::TRevision before = document_->Revision();
+    Edit1Exit();
+    if (document_->Revision() != before)
+        Edit1->setModified(false);
+}
+
 void TForm1::CommitEdit()
 {
     if (Edit1->text().isEmpty() || !IsShown(ListBox1)) {

@@ -361,6 +361,35 @@ private slots:
         QVERIFY(f.Form->Document().Modified());
     }
 
+    // A value typed without Enter goes into the file, and nothing is left to ask.
+    void typedValueIsCommittedBeforeSaveAndClose_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("questions");
+        QTest::newRow("Speichern") << "Ctrl+S" << "a.kos" << QStringList{};
+        QTest::newRow("Speichern unter") << "Ctrl+Shift+S" << "b.kos" << QStringList{};
+        QTest::newRow("Beenden") << "Ctrl+Q" << "a.kos"
+                                 << QStringList{"a.kos wurde geändert. Änderungen speichern?"};
+    }
+
+    void typedValueIsCommittedBeforeSaveAndClose()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, file);
+        auto f = TFormFixture::WithDocument(FixedPoint);
+        f->Windows.Paths.push_back(f->Path(file));
+        f->Windows.Answers.push_back(TAnswer::Yes);
+        f->ClickLine(7);
+        f->Type("6");
+        f->Play(keys);
+        QTEST(f->Windows.Confirmations, "questions");
+        QCOMPARE(ReadBytes(f->Path(file)).mid(14, 2), QByteArray("\x00\x18", 2));
+        QVERIFY(!f->Form->Document().Modified());
+        f->Play("Tab");
+        QVERIFY(!f->Form->Document().Modified());
+    }
+
     void resizeFitsPanes_data()
     {
         QTest::addColumn<QSize>("size");
