@@ -46,16 +46,25 @@ void TMenuTable::AddItem(QMenu& menu, const TMenuItem& item)
     // Qt inverts the check mark of a checkable item before its handler runs.
     action->setCheckable(item.Checkable);
     QObject::connect(action, &QAction::triggered, action, item.Handler);
-    items_[action->objectName()] = action;
-    rules_[action] = item.When;
+    items_[action->objectName()] = {action, item.Caption, item.When};
 }
 
-QAction& TMenuTable::Item(const char* name) const
+const TMenuTable::TBuiltItem& TMenuTable::Built(const char* name) const
 {
     const auto found = items_.find(QLatin1String(name));
     if (found == items_.end())
         qFatal("The menus have no item named %s", name);
-    return *found->second;
+    return found->second;
+}
+
+QAction& TMenuTable::Item(const char* name) const
+{
+    return *Built(name).Action;
+}
+
+QString TMenuTable::Caption(const char* name) const
+{
+    return Built(name).Caption;
 }
 
 bool TMenuTable::IsChecked(const char* name) const
@@ -65,6 +74,6 @@ bool TMenuTable::IsChecked(const char* name) const
 
 void TMenuTable::Update(const TMenuState& state)
 {
-    for (const auto& [action, when] : rules_)
-        action->setEnabled(IsEnabled(when, state));
+    for (const auto& [name, item] : items_)
+        item.Action->setEnabled(IsEnabled(item.When, state));
 }

@@ -57,11 +57,19 @@ public:
     // The item named `name`; an unknown name is a fault of the program.
     [[nodiscard]] QAction& Item(const char* name) const;
     [[nodiscard]] bool IsChecked(const char* name) const;
+    // The caption the table gives the item, whatever it shows now.
+    [[nodiscard]] QString Caption(const char* name) const;
     void Update(const TMenuState& state);
 
 private:
-    void AddItem(QMenu& menu, const TMenuItem& item);
+    struct TBuiltItem {
+        QAction* Action = nullptr;
+        QString Caption;
+        TEnabledWhen When = TEnabledWhen::Always;
+    };
 
-    std::map<QString, QAction*> items_;
-    std::map<QAction*, TEnabledWhen> rules_;
+    void AddItem(QMenu& menu, const TMenuItem& item);
+    [[nodiscard]] const TBuiltItem& Built(const char* name) const;
+
+    std::map<QString, TBuiltItem> items_;
 };

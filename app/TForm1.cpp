@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/DiagramPane.h"
+#include "values/ProgramName.h"
 #include "app/ListSelection.h"
 #include "app/MeanField.h"
 #include "app/MenuTable.h"
@@ -32,7 +33,7 @@ constexpr int DesignHeight = 500;
 TForm1::TForm1(TWindowSystem& windowSystem, QWidget* parent)
     : QMainWindow(parent), windowSystem_(windowSystem), document_(std::make_unique<TDocument>())
 {
-    setWindowTitle(QStringLiteral("KORAV-Editor"));
+    setWindowTitle(ProgramName);
     setFont(EditorFont());
     CreateControls();
     CreateMenus();

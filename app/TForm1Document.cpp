@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/DiagramPane.h"
+#include "values/ProgramName.h"
 #include "app/ListSelection.h"
 #include "app/MeanField.h"
 #include "app/MenuTable.h"
@@ -39,7 +40,7 @@ void TForm1::ConnectDocument()
 void TForm1::UpdateTitle()
 {
     if (document_->Loaded())
-        setWindowTitle(QStringLiteral("KORAV-Editor - ") + document_->CurrentFileName());
+        setWindowTitle(ProgramName + QStringLiteral(" - ") + document_->CurrentFileName());
 }
 
 // The list's lines follow the document through its model.

@@ -95,9 +95,9 @@ void TForm1::Edit1Exit()
 }
 
 // A value typed but not committed goes into the document before it is saved
-// or closed, as leaving the field would commit it; the field then counts as
-// untouched, so that leaving it later commits nothing again. A rejected
-// entry stays in the field.
+// or closed, as leaving the field and coming back would commit it: the field
+// then shows the current line's value again, untouched, so that leaving it
+// later commits nothing twice. A rejected entry stays in the field.
 void TForm1::CommitTypedValue()
 {
     if (!Edit1->isModified())
@@ -105,7 +105,7 @@ void TForm1::CommitTypedValue()
     const TDocument::TRevision before = document_->Revision();
     Edit1Exit();
     if (document_->Revision() != before)
-        Edit1->setModified(false);
+        Edit1Enter();
 }
 
 void TForm1::CommitEdit()

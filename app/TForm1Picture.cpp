@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/DiagramPane.h"
+#include "values/ProgramName.h"
 #include "diagram/DiagramScene.h"
 #include "document/Document.h"
 #include "export/SaveTarget.h"
@@ -39,7 +40,7 @@ std::unique_ptr<QPrinter> LandscapePrinter()
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setPageOrientation(QPageLayout::Landscape);
-    printer->setDocName(QStringLiteral("KORAV-Editor"));
+    printer->setDocName(ProgramName);
     return printer;
 }
 

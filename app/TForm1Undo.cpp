@@ -42,8 +42,9 @@ void TForm1::Wiederherstellen1Click()
 void TForm1::UpdateUndoItems()
 {
     UpdateMenus();
-    menus_->Item("Rckgngig1").setText(UndoCaption(QStringLiteral("&Rückgängig"), undoStack_->index() - 1));
-    menus_->Item("Wiederherstellen1").setText(UndoCaption(QStringLiteral("&Wiederherstellen"), undoStack_->index()));
+    for (const auto& [name, step] : {std::pair{"Rckgngig1", undoStack_->index() - 1},
+                                     std::pair{"Wiederherstellen1", undoStack_->index()}})
+        menus_->Item(name).setText(UndoCaption(menus_->Caption(name), step));
 }
 
 // "&Rückgängig: Wert 1,5 in 120 Zeilen", the value as the list shows it now,

@@ -1,6 +1,7 @@
 #include "picture/DiagramPicture.h"
 
 #include "diagram/AxisSetup.h"
+#include "values/ProgramName.h"
 #include "diagram/Canvas.h"
 #include "diagram/EditorFont.h"
 #include "diagram/TDiagram.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-const QString Creator = QStringLiteral("KORAV-Editor");
+const QString& Creator = ProgramName;
 
 // One unit of a vector picture is one pixel of the surface.
 constexpr int VectorResolution = 72;

@@ -368,6 +368,7 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("questions");
         QTest::newRow("Speichern") << "Ctrl+S" << "a.kos" << QStringList{};
+        QTest::newRow("save from the keyboard") << "Alt+D S" << "a.kos" << QStringList{};
         QTest::newRow("Speichern unter") << "Ctrl+Shift+S" << "b.kos" << QStringList{};
         QTest::newRow("Beenden") << "Ctrl+Q" << "a.kos"
                                  << QStringList{"a.kos wurde geändert. Änderungen speichern?"};

@@ -80,7 +80,6 @@ private slots:
         QTest::newRow("menu bar by Alt alone") << "Alt Escape";
         QTest::newRow("menu bar by Alt, then a menu") << "Alt D Escape Escape";
         QTest::newRow("menu opened by a click, closed by Escape") << "click:Anzeige Escape Escape";
-        QTest::newRow("save from the keyboard") << "Alt+D S";
         QTest::newRow("menu opened by a click, one Escape") << "click:Bearbeiten Escape";
         QTest::newRow("menu opened by Alt+D, one Escape") << "Alt+D Escape";
         QTest::newRow("menu opened by a click, closed by a click on its title") << "click:Bearbeiten click:Bearbeiten";
