@@ -174,19 +174,31 @@ private slots:
         QCOMPARE(f->Form->Document().Value(3), std::int16_t(33));
     }
 
+    void commitAfterUndoDropsTheRedoStep_data()
+    {
+        QTest::addColumn<int>("commits");
+        QTest::newRow("one step") << 1;
+        QTest::newRow("two steps, the second undone") << 2;
+    }
+
     // A new commit after an undo starts a new branch: the undone step is gone.
     void commitAfterUndoDropsTheRedoStep()
     {
+        QFETCH(int, commits);
         auto f = OpenDocument();
-        f->TypeValue(3, QStringLiteral("33"));
+        for (int k = 0; k < commits; ++k)
+            f->TypeValue(3 + 2 * k, QString::number(33 + 22 * k));
         f->Ui.Rckgngig1->trigger();
         f->TypeValue(4, QStringLiteral("44"));
         QVERIFY(!f->Ui.Wiederherstellen1->isEnabled());
         QCOMPARE(f->Ui.Wiederherstellen1->text(), QStringLiteral("&Wiederherstellen"));
         f->Key(Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(f->Form->Document().Value(3), std::int16_t(3));
-        f->Ui.Rckgngig1->trigger();
+        const int undone = 3 + 2 * (commits - 1);
+        QCOMPARE(f->Form->Document().Value(undone), std::int16_t(undone));
+        for (int k = 0; k < commits; ++k)
+            f->Ui.Rckgngig1->trigger();
         QCOMPARE(f->Form->Document().Value(4), std::int16_t(4));
+        QCOMPARE(f->Form->Document().Value(3), std::int16_t(3));
         QVERIFY(!f->Ui.Rckgngig1->isEnabled());
         QVERIFY(!f->Form->Document().Modified());
     }
