@@ -4,7 +4,7 @@
 
 #include "controls/ListBox.h"
 #include "app/TForm1.h"
-#include "winsys/QtWindowSystem.h"
+#include "desktop/QtWindowSystem.h"
 
 #include <QAction>
 #include <QApplication>

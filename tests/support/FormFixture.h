@@ -2,13 +2,13 @@
 
 #include "app/TForm1.h"
 #include "controls/ListBox.h"
+#include "desktop/GermanTexts.h"
 #include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
 #include "document/Document.h"
 #include "support/FormControls.h"
 #include "support/ScriptedWindowSystem.h"
 #include "support/TestFiles.h"
-#include "winsys/GermanTexts.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
