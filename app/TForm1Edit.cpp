@@ -6,7 +6,7 @@
 #include "controls/ListBox.h"
 #include "diagram/PaintBox.h"
 #include "document/Document.h"
-#include "document/ValueEdit.h"
+#include "history/ValueEdit.h"
 #include "values/NumberFormat.h"
 
 #include <QAction>
