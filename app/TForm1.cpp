@@ -3,7 +3,7 @@
 #include "bereich/BereichDlg.h"
 #include "controls/ListBox.h"
 #include "diagram/EditorFont.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "diagram/TDiagram.h"
 #include "diagram/Zoom.h"
 #include "document/Comparison.h"

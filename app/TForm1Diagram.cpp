@@ -5,7 +5,7 @@
 #include "diagram/Canvas.h"
 #include "diagram/DiagramScene.h"
 #include "diagram/DragSelection.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "diagram/TDiagram.h"
 #include "diagram/Zoom.h"
 #include "document/Comparison.h"

@@ -1,7 +1,7 @@
 #include "app/TForm1.h"
 
 #include "controls/ListBox.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "diagram/TDiagram.h"
 #include "document/Document.h"
 #include "export/SolarEvaluation.h"

@@ -4,7 +4,7 @@
 #include "controls/HistoryKeys.h"
 #include "controls/KeyCodes.h"
 #include "controls/ListBox.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "document/Document.h"
 #include "history/ValueEdit.h"
 #include "values/NumberFormat.h"

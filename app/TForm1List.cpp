@@ -3,7 +3,7 @@
 #include "controls/KeyCodes.h"
 #include "controls/ListScroll.h"
 #include "controls/ListBox.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "diagram/SelectionRuns.h"
 #include "diagram/TDiagram.h"
 #include "document/Document.h"

@@ -1,6 +1,6 @@
 #include "app/TForm1.h"
 
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "document/Document.h"
 #include "document/SelectionStatistics.h"
 #include "values/GeneralFormat.h"

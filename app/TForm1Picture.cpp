@@ -1,7 +1,7 @@
 #include "app/TForm1.h"
 
 #include "diagram/DiagramScene.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "document/Document.h"
 #include "export/SaveTarget.h"
 #include "picture/DiagramPicture.h"

@@ -2,8 +2,8 @@
 
 #include "app/TForm1.h"
 #include "controls/ListBox.h"
+#include "controls/PaintBox.h"
 #include "desktop/GermanTexts.h"
-#include "diagram/PaintBox.h"
 #include "diagram/TDiagram.h"
 #include "document/Document.h"
 #include "support/FormControls.h"
