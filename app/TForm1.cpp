@@ -5,7 +5,7 @@
 #include "diagram/EditorFont.h"
 #include "controls/PaintBox.h"
 #include "diagram/TDiagram.h"
-#include "diagram/Zoom.h"
+#include "surface/Zoom.h"
 #include "document/Comparison.h"
 #include "document/Document.h"
 #include "export/ExportState.h"

@@ -7,7 +7,7 @@
 #include "diagram/DragSelection.h"
 #include "controls/PaintBox.h"
 #include "diagram/TDiagram.h"
-#include "diagram/Zoom.h"
+#include "surface/Zoom.h"
 #include "document/Comparison.h"
 #include "document/Document.h"
 #include "kurven/KurvenDlg.h"
