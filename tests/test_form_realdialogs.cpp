@@ -1,6 +1,6 @@
 #include "support/FormFixture.h"
 #include "support/ModalDriver.h"
-#include "support/TestFiles.h"
+#include "coresupport/TestFiles.h"
 
 #include "controls/ListBox.h"
 #include "app/TForm1.h"
