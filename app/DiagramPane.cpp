@@ -3,8 +3,8 @@
 #include "app/Place.h"
 #include "diagram/AxisSetup.h"
 #include "diagram/DragSelection.h"
-#include "diagram/PaintBox.h"
-#include "diagram/Zoom.h"
+#include "controls/PaintBox.h"
+#include "surface/Zoom.h"
 #include "picture/DiagramPicture.h"
 
 #include <QFrame>

@@ -6,7 +6,7 @@
 #include "app/MenuTable.h"
 #include "diagram/DiagramScene.h"
 #include "diagram/DragSelection.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "document/Document.h"
 #include "kurven/KurvenDlg.h"
 

@@ -5,7 +5,7 @@
 #include "controls/KeyCodes.h"
 #include "controls/ListBox.h"
 #include "document/Document.h"
-#include "document/ValueEdit.h"
+#include "history/ValueEdit.h"
 #include "values/NumberFormat.h"
 
 #include <QAction>

@@ -6,7 +6,7 @@
 #include "document/Document.h"
 #include "export/SaveTarget.h"
 #include "picture/DiagramPicture.h"
-#include "picture/PictureFormat.h"
+#include "surface/PictureFormat.h"
 #include "picture/PrintPages.h"
 #include "values/WholeFile.h"
 

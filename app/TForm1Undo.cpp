@@ -4,7 +4,7 @@
 #include "app/MenuTable.h"
 #include "document/Document.h"
 #include "document/SelectionStatistics.h"
-#include "document/ValueEdit.h"
+#include "history/ValueEdit.h"
 #include "values/GeneralFormat.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "app/EditorArguments.h"
 #include "app/TForm1.h"
-#include "winsys/GermanTexts.h"
-#include "winsys/QtWindowSystem.h"
+#include "desktop/GermanTexts.h"
+#include "desktop/QtWindowSystem.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -2,7 +2,7 @@
 
 #include "controls/ListBox.h"
 #include "bench/Expect.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "values/ValueFile.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/TForm1.h"
+#include "coresupport/ScriptedWindowSystem.h"
 #include "support/FormControls.h"
-#include "support/ScriptedWindowSystem.h"
 
 #include <QTemporaryDir>
 

@@ -2,11 +2,11 @@
 
 #include "bench/BenchForm.h"
 #include "bench/Expect.h"
+#include "coresupport/TestFiles.h"
 #include "export/ColumnFile.h"
 #include "export/ExportState.h"
 #include "export/SiblingName.h"
 #include "export/SolarEvaluation.h"
-#include "support/TestFiles.h"
 #include "values/ValueFile.h"
 
 #include <QAction>

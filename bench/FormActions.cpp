@@ -5,7 +5,7 @@
 #include "bench/Expect.h"
 #include "bench/PaintWatcher.h"
 #include "diagram/Canvas.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "diagram/TDiagram.h"
 #include "document/Document.h"
 

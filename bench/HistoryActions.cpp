@@ -3,7 +3,7 @@
 #include "bench/BenchForm.h"
 #include "bench/Expect.h"
 #include "bench/PaintWatcher.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "document/Document.h"
 #include "support/FormControls.h"
 

@@ -1,8 +1,8 @@
 #include "bench/Startup.h"
 
-#include "winsys/GermanTexts.h"
+#include "desktop/GermanTexts.h"
 #include "app/TForm1.h"
-#include "winsys/QtWindowSystem.h"
+#include "desktop/QtWindowSystem.h"
 #include "bench/Expect.h"
 #include "bench/PaintWatcher.h"
 

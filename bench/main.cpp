@@ -8,7 +8,7 @@
 #include "bench/PictureActions.h"
 #include "bench/Report.h"
 #include "bench/Startup.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "export/SolarEvaluation.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/SameFile.h"
 #include "picture/DiagramPicture.h"
-#include "picture/PictureFormat.h"
+#include "surface/PictureFormat.h"
 
 #include <QGuiApplication>
 #include <QPalette>

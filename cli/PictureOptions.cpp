@@ -2,8 +2,8 @@
 
 #include "cli/CommandFailure.h"
 #include "cli/CommandOutput.h"
-#include "diagram/Zoom.h"
-#include "picture/PictureFormat.h"
+#include "surface/PictureFormat.h"
+#include "surface/Zoom.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "diagram/TDiagram.h"
 
 #include "diagram/Canvas.h"
-#include "diagram/Rounding.h"
+#include "surface/Rounding.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "diagram/TDiagram.h"
 
 #include "diagram/Canvas.h"
-#include "diagram/Rounding.h"
 #include "diagram/TickLabel.h"
+#include "surface/Rounding.h"
 
 #include <QPoint>
 

@@ -1,6 +1,6 @@
 #include "diagram/TDiagram.h"
 
-#include "diagram/Rounding.h"
+#include "surface/Rounding.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "diagram/TickLabel.h"
 
-#include "diagram/Rounding.h"
+#include "surface/Rounding.h"
 #include "values/GeneralFormat.h"
 
 namespace {

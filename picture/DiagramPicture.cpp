@@ -5,8 +5,8 @@
 #include "diagram/Canvas.h"
 #include "diagram/EditorFont.h"
 #include "diagram/TDiagram.h"
-#include "diagram/Zoom.h"
 #include "picture/PngFile.h"
+#include "surface/Zoom.h"
 
 #include <QBuffer>
 #include <QFontInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "diagram/DiagramScene.h"
-#include "picture/PictureFormat.h"
+#include "surface/PictureFormat.h"
 #include "values/NumberFormat.h"
 #include "values/ValueFile.h"
 

@@ -3,7 +3,7 @@
 #include "diagram/DragRectangle.h"
 #include "diagram/DragSelection.h"
 #include "diagram/TDiagram.h"
-#include "diagram/Zoom.h"
+#include "surface/Zoom.h"
 
 #include <QFontMetrics>
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "support/ScriptedWindowSystem.h"
+#include "coresupport/ScriptedWindowSystem.h"
+#include "coresupport/TestFiles.h"
 #include "export/ColumnFile.h"
 #include "export/RangeCommand.h"
 #include "export/RangeExport.h"
-#include "support/TestFiles.h"
 #include "values/IoError.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "support/FormFixture.h"
 
 #include "controls/ListBox.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "diagram/TDiagram.h"
 #include "kurven/KurvenDlg.h"
 

@@ -1,7 +1,7 @@
 #include "support/FormFixture.h"
 
 #include "controls/ListBox.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -5,7 +5,7 @@
 #include "support/FormFixture.h"
 
 #include "controls/ListBox.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "diagram/TDiagram.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
 #include "support/FormFixture.h"
 #include "support/ModalDriver.h"
-#include "support/TestFiles.h"
+#include "coresupport/TestFiles.h"
 
 #include "controls/ListBox.h"
 #include "app/TForm1.h"
-#include "winsys/QtWindowSystem.h"
+#include "desktop/QtWindowSystem.h"
 
 #include <QAction>
 #include <QApplication>

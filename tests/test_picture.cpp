@@ -1,7 +1,7 @@
 #include "support/FormFixture.h"
 
-#include "diagram/Zoom.h"
 #include "picture/PngFile.h"
+#include "surface/Zoom.h"
 
 #include <QAction>
 #include <QImage>

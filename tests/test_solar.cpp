@@ -1,8 +1,8 @@
-#include "support/ScriptedWindowSystem.h"
+#include "coresupport/ScriptedWindowSystem.h"
+#include "coresupport/TestFiles.h"
 #include "export/ColumnFile.h"
 #include "export/SiblingName.h"
 #include "export/SolarCommands.h"
-#include "support/TestFiles.h"
 #include "values/IoError.h"
 #include "values/NumberFormat.h"
 

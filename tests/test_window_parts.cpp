@@ -1,7 +1,7 @@
 #include "app/DiagramPane.h"
 #include "app/MenuTable.h"
 #include "app/ValueListModel.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "document/Document.h"
 
 #include <QAction>

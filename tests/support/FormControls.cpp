@@ -3,7 +3,7 @@
 #include "app/TForm1.h"
 #include "bereich/BereichDlg.h"
 #include "controls/ListBox.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 #include "kurven/KurvenDlg.h"
 
 #include <QAction>

@@ -2,13 +2,13 @@
 
 #include "app/TForm1.h"
 #include "controls/ListBox.h"
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
+#include "coresupport/TestFiles.h"
+#include "desktop/GermanTexts.h"
 #include "diagram/TDiagram.h"
 #include "document/Document.h"
 #include "support/FormControls.h"
-#include "support/ScriptedWindowSystem.h"
-#include "support/TestFiles.h"
-#include "winsys/GermanTexts.h"
+#include "support/ScriptedPrinting.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -163,7 +163,7 @@ public:
 
     void SetTopIndex(int line) const { Ui.ListBox1->verticalScrollBar()->setValue(line); }
 
-    TScriptedWindowSystem Windows;
+    TScriptedPrinting Windows;
     QTemporaryDir Dir;
     std::unique_ptr<TForm1> Form;
     TFormControls Ui;

@@ -1,4 +1,4 @@
-#include "winsys/GermanTexts.h"
+#include "desktop/GermanTexts.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

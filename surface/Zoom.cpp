@@ -1,6 +1,6 @@
-#include "diagram/Zoom.h"
+#include "surface/Zoom.h"
 
-#include "diagram/Rounding.h"
+#include "surface/Rounding.h"
 
 std::optional<int> ZoomInHeight(int height)
 {

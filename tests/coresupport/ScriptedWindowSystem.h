@@ -8,7 +8,8 @@
 
 // A window-system layer for tests and benchmarks: answers come from queues
 // the caller fills, and everything shown is recorded. An empty queue answers
-// Cancel, or a cancelled dialog.
+// Cancel, or a cancelled dialog. It has no printers; TScriptedPrinting adds
+// them for the window's tests, which link Print Support.
 class TScriptedWindowSystem : public TWindowSystem {
 public:
     struct TShownDialog {
@@ -23,11 +24,6 @@ public:
     // The file type a file dialog leaves chosen, counted from 1; with an
     // empty queue the dialog keeps the one it had.
     std::deque<int> FilterIndices;
-    // A print dialog answered with a name prints into that PDF file; an
-    // empty queue cancels it. A preview paints into the next name, if any.
-    std::deque<QString> PrintFiles;
-    int PrintDialogs = 0;
-    int PrintPreviews = 0;
 
     QStringList Confirmations;
     std::deque<TButtons> ConfirmationButtons;
@@ -42,11 +38,7 @@ public:
     std::optional<QString> ExecuteSave(TFileDialog& dialog) override;
     void SetClipboardText(const QString& text) override;
     QString ClipboardText() const override;
-    bool ExecutePrint(QPrinter& printer) override;
-    void ExecutePrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 
 private:
     std::optional<QString> ExecuteDialog(TFileDialog& dialog, bool save);
-    // Points `printer` at the next print file; false when there is none.
-    bool PrintToNextFile(QPrinter& printer);
 };

@@ -1,4 +1,4 @@
-#include "picture/PictureFormat.h"
+#include "surface/PictureFormat.h"
 
 #include <QFileInfo>
 

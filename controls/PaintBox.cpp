@@ -1,4 +1,4 @@
-#include "diagram/PaintBox.h"
+#include "controls/PaintBox.h"
 
 #include "diagram/Canvas.h"
 

@@ -1,4 +1,4 @@
-#include "winsys/QtWindowSystem.h"
+#include "desktop/QtWindowSystem.h"
 
 #include <QApplication>
 #include <QClipboard>

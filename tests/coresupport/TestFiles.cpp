@@ -1,4 +1,4 @@
-#include "support/TestFiles.h"
+#include "coresupport/TestFiles.h"
 
 #include <QFile>
 #include <QtEndian>

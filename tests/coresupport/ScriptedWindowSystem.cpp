@@ -1,6 +1,4 @@
-#include "support/ScriptedWindowSystem.h"
-
-#include <QPrinter>
+#include "coresupport/ScriptedWindowSystem.h"
 
 TAnswer TScriptedWindowSystem::Confirm(const QString& text, TButtons buttons)
 {
@@ -53,27 +51,4 @@ void TScriptedWindowSystem::SetClipboardText(const QString& text)
 QString TScriptedWindowSystem::ClipboardText() const
 {
     return Clipboard;
-}
-
-bool TScriptedWindowSystem::PrintToNextFile(QPrinter& printer)
-{
-    if (PrintFiles.empty())
-        return false;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(PrintFiles.front());
-    PrintFiles.pop_front();
-    return true;
-}
-
-bool TScriptedWindowSystem::ExecutePrint(QPrinter& printer)
-{
-    ++PrintDialogs;
-    return PrintToNextFile(printer);
-}
-
-void TScriptedWindowSystem::ExecutePrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
-{
-    ++PrintPreviews;
-    if (PrintToNextFile(printer))
-        paint(printer);
 }

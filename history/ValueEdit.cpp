@@ -1,4 +1,4 @@
-#include "document/ValueEdit.h"
+#include "history/ValueEdit.h"
 
 #include "document/Document.h"
 #include "document/LinearBridge.h"
