@@ -7,6 +7,19 @@
 
 #include <algorithm>
 
+namespace {
+
+// Each block of neighbours becomes one run.
+std::vector<TSelectionRun> RunsOf(const std::vector<int>& rows)
+{
+    TSelectionRuns runs;
+    for (const int row : rows)
+        runs.AddIndex(row);
+    return runs.Runs();
+}
+
+}  // namespace
+
 TListSelection::TListSelection(TListBox& list) : QObject(&list), list_(list)
 {
     connect(list_.selectionModel(), &QItemSelectionModel::selectionChanged, this, &TListSelection::Changed);
@@ -70,15 +83,36 @@ void TListSelection::SelectRuns(const std::vector<TSelectionRun>& runs)
         SelectRanges(runs, runs.back().Start + runs.back().Count - 1);
 }
 
-// Each block of neighbours becomes one range.
 void TListSelection::SelectRows(const std::vector<int>& rows)
 {
-    if (rows.empty())
-        return;
-    TSelectionRuns runs;
-    for (const int row : rows)
-        runs.AddIndex(row);
-    SelectRanges(runs.Runs(), rows.back());
+    if (!rows.empty())
+        SelectRanges(RunsOf(rows), rows.back());
+}
+
+void TListSelection::SelectFound(const std::vector<int>& rows)
+{
+    if (!rows.empty())
+        SelectRanges(RunsOf(rows), rows.front());
+}
+
+void TListSelection::MoveCurrentTo(int line)
+{
+    list_.MoveCurrentTo(line);
+    list_.scrollTo(list_.model()->index(line, 0));
+}
+
+std::optional<int> TListSelection::RunStart(int line, int direction) const
+{
+    const std::vector<TSelectionRun> runs = RunsOf(SelectedLines());
+    if (runs.empty())
+        return std::nullopt;
+    if (direction > 0) {
+        const auto next = std::find_if(runs.begin(), runs.end(), [line](const TSelectionRun& run) { return run.Start > line; });
+        return (next != runs.end() ? *next : runs.front()).Start;
+    }
+    const auto previous =
+        std::find_if(runs.rbegin(), runs.rend(), [line](const TSelectionRun& run) { return run.Start < line; });
+    return (previous != runs.rend() ? *previous : runs.back()).Start;
 }
 
 void TListSelection::DeselectAll()
