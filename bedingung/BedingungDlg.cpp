@@ -12,14 +12,14 @@
 namespace {
 
 constexpr int FieldWidth = 81;
-constexpr int FirstField = 216;
-constexpr int SecondField = 328;
+constexpr int FirstField = 250;
+constexpr int SecondField = 363;
 
 }  // namespace
 
 TBedingungDlg::TBedingungDlg(QWidget* parent) : QDialog(parent)
 {
-    SetUpFixedDialog(*this, QStringLiteral("Auswahl nach Bedingung"), QSize(425, 215));
+    SetUpFixedDialog(*this, QStringLiteral("Auswahl nach Bedingung"), QSize(460, 215));
     CreateConditions();
     CreateChoice();
     CreateButtons();
@@ -71,7 +71,7 @@ void TBedingungDlg::CreateChoice()
     choice->addButton(RadioButton5);
     RadioButton4->setChecked(true);
     Label2 = new QLabel(this);
-    Label2->setGeometry(16, 140, 393, 28);
+    Label2->setGeometry(16, 140, 428, 28);
     Label2->setWordWrap(true);
 }
 
@@ -79,16 +79,19 @@ void TBedingungDlg::CreateButtons()
 {
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setDefault(true);
-    OKBtn->setGeometry(131, 176, 75, 25);
+    OKBtn->setGeometry(149, 176, 75, 25);
     connect(OKBtn, &QPushButton::clicked, this, &TBedingungDlg::OKBtnClick);
     CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-    CancelBtn->setGeometry(219, 176, 75, 25);
+    CancelBtn->setGeometry(236, 176, 75, 25);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TBedingungDlg::showEvent(QShowEvent* event)
 {
     CentreOnScreen(*this);
+    // Ready for the numbers of the condition chosen last, typed over.
+    FirstFieldOf(Kind())->setFocus();
+    FirstFieldOf(Kind())->selectAll();
     QDialog::showEvent(event);
 }
 
@@ -97,14 +100,21 @@ TConditionKind TBedingungDlg::Kind() const
     return TConditionKind(conditions_->checkedId());
 }
 
+QLineEdit* TBedingungDlg::FirstFieldOf(TConditionKind kind) const
+{
+    switch (kind) {
+    case TConditionKind::Outside: return Edit1;
+    case TConditionKind::Jump: return Edit3;
+    case TConditionKind::Equal: return Edit4;
+    }
+    return Edit4;
+}
+
 QStringList TBedingungDlg::Numbers() const
 {
-    switch (Kind()) {
-    case TConditionKind::Outside: return {Edit1->text(), Edit2->text()};
-    case TConditionKind::Jump: return {Edit3->text()};
-    case TConditionKind::Equal: return {Edit4->text()};
-    }
-    return {};
+    if (Kind() == TConditionKind::Outside)
+        return {Edit1->text(), Edit2->text()};
+    return {FirstFieldOf(Kind())->text()};
 }
 
 std::optional<TConditionChoice> TBedingungDlg::Execute(const TValueBuffer& values, TNumberMode mode)

@@ -57,6 +57,7 @@ private:
     void CreateChoice();
     void CreateButtons();
     [[nodiscard]] TConditionKind Kind() const;
+    [[nodiscard]] QLineEdit* FirstFieldOf(TConditionKind kind) const;
     [[nodiscard]] QStringList Numbers() const;
     void OKBtnClick();
 
