@@ -4,6 +4,7 @@
 #include "diagram/TDiagram.h"
 
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -67,14 +68,29 @@ void TListSelection::SelectLine(int line)
     list_.scrollTo(list_.model()->index(line, 0));
 }
 
+// The view works out the screen region of every range that changes, which
+// for a thousand runs takes longer than a frame; it repaints what it shows
+// instead, and the selection reports one change.
+void TListSelection::ChangeAtOnce(const std::function<void()>& change)
+{
+    {
+        const QSignalBlocker quiet(list_.selectionModel());
+        change();
+    }
+    list_.viewport()->update();
+    emit Changed();
+}
+
 void TListSelection::SelectRanges(const std::vector<TSelectionRun>& runs, int current)
 {
     QItemSelection selection;
     const QAbstractItemModel& model = *list_.model();
     for (const TSelectionRun& run : runs)
         selection.select(model.index(run.Start, 0), model.index(run.Start + run.Count - 1, 0));
-    list_.selectionModel()->select(selection, QItemSelectionModel::Select);
-    SelectLine(current);
+    ChangeAtOnce([this, &selection, current] {
+        list_.selectionModel()->select(selection, QItemSelectionModel::Select);
+        SelectLine(current);
+    });
 }
 
 void TListSelection::SelectRuns(const std::vector<TSelectionRun>& runs)
@@ -117,7 +133,8 @@ std::optional<int> TListSelection::RunStart(int line, int direction) const
 
 void TListSelection::DeselectAll()
 {
-    list_.selectionModel()->clearSelection();
+    if (HasSelection())
+        ChangeAtOnce([this] { list_.selectionModel()->clearSelection(); });
 }
 
 void TListSelection::StartAtTop()

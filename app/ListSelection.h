@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -55,6 +56,7 @@ signals:
     void Changed();
 
 private:
+    void ChangeAtOnce(const std::function<void()>& change);
     void SelectRanges(const std::vector<TSelectionRun>& runs, int current);
 
     TListBox& list_;
