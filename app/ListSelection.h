@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 class TDiagram;
@@ -34,6 +36,15 @@ public:
     // the line given last becomes current, as if selected one by one.
     void SelectRuns(const std::vector<TSelectionRun>& runs);
     void SelectRows(const std::vector<int>& rows);
+    // Adds ascending `rows` in one change and makes the first of them current,
+    // scrolled into view, as the first thing a search found.
+    void SelectFound(const std::vector<int>& rows);
+    // Makes `line` current and scrolls it into view; the selection stays.
+    void MoveCurrentTo(int line);
+    // The first line of the next run of selected lines after `line` (for a
+    // positive `direction`) or of the previous one before it, going round
+    // at either end; nothing without a selection.
+    [[nodiscard]] std::optional<int> RunStart(int line, int direction) const;
     void DeselectAll();
     // The first line current and in view, nothing selected: a list just filled.
     void StartAtTop();
@@ -45,6 +56,7 @@ signals:
     void Changed();
 
 private:
+    void ChangeAtOnce(const std::function<void()>& change);
     void SelectRanges(const std::vector<TSelectionRun>& runs, int current);
 
     TListBox& list_;

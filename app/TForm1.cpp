@@ -9,6 +9,7 @@
 #include "app/Place.h"
 #include "app/StatusBarPane.h"
 #include "app/ValueListModel.h"
+#include "bedingung/BedingungDlg.h"
 #include "bereich/BereichDlg.h"
 #include "controls/ListBox.h"
 #include "diagram/EditorFont.h"
@@ -117,6 +118,8 @@ void TForm1::CreateDialogs()
     BereichDlg->setObjectName(QStringLiteral("BereichDlg"));
     KurvenDlg = new TKurvenDlg(this);
     KurvenDlg->setObjectName(QStringLiteral("KurvenDlg"));
+    BedingungDlg = new TBedingungDlg(this);
+    BedingungDlg->setObjectName(QStringLiteral("BedingungDlg"));
     // The comparison curve starts in the colour the dialog offers for it.
     curves_.ComparisonColor = KurvenDlg->ComparisonColor();
 }

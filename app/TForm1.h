@@ -17,6 +17,7 @@ class QLineEdit;
 class QMouseEvent;
 class QPrinter;
 class QUndoStack;
+class TBedingungDlg;
 class TBereichDlg;
 class TCanvas;
 class TDiagram;
@@ -101,6 +102,10 @@ public:
     void Einfgen1Click();
     void Lschen1Click();
     void Linearverbinden1Click();
+    void AuswahlnachBedingung1Click();
+    void NchsteAuswahl1Click();
+    void VorherigeAuswahl1Click();
+    void GehezuZeile1Click();
 
     // Diagram.
     void SetupAxisForMode();
@@ -202,6 +207,8 @@ private:
     void MoveInEdit1(int step);
     void CommitTypedValue();
     void ShowValueInEdit1(int line);
+    void SelectAsInList(const std::function<void()>& select);
+    void MoveToRun(int direction);
     void Follow();
     void MoveFocus(QWidget* target);
     [[nodiscard]] bool IsShown(const QWidget* control) const;
@@ -233,6 +240,7 @@ private:
     TFileDialog SavePictureDialog1;
     TBereichDlg* BereichDlg = nullptr;
     TKurvenDlg* KurvenDlg = nullptr;
+    TBedingungDlg* BedingungDlg = nullptr;
 
     // The parts.
     TWindowSystem& windowSystem_;

@@ -2,6 +2,7 @@
 #include "bench/CommandStart.h"
 #include "bench/Expect.h"
 #include "bench/FileActions.h"
+#include "bench/FindActions.h"
 #include "bench/FormActions.h"
 #include "bench/HistoryActions.h"
 #include "bench/PeakMemory.h"
@@ -192,6 +193,8 @@ int RunBenchmarks()
     TBenchForm bench;
     MeasureEditing(bench, report);
     MeasureFiles(bench, report);
+    for (TRow& row : MeasureFinding(bench, ActionRuns, StartupRuns))
+        report.Rows.push_back(std::move(row));
     MeasureDiagram(bench, report);
     // Last: it leaves a thousand commits behind.
     report.Rows.push_back(MemoryRow(QStringLiteral("history of %1 commits of 2500 values (heap)").arg(HistorySteps),

@@ -1,7 +1,6 @@
 #include "bereich/BereichDlg.h"
 
-#include <QScreen>
-#include <QStyle>
+#include "controls/FixedDialog.h"
 
 #include <algorithm>
 
@@ -21,11 +20,7 @@ void SetUpSpinEdit(TSpinEdit* spinEdit, int maxValue, int value)
 
 TBereichDlg::TBereichDlg(QWidget* parent) : QDialog(parent)
 {
-    // The pixel layout is made for the main window's font; take it over.
-    setAttribute(Qt::WA_WindowPropagation);
-    setWindowTitle(QStringLiteral("Bereichsauswahl"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(303, 151);
+    SetUpFixedDialog(*this, QStringLiteral("Bereichsauswahl"), QSize(303, 151));
     CreateLabels();
     CreateSpinEdits();
     CreateButtons();
@@ -86,8 +81,7 @@ void TBereichDlg::SetUpTabOrder()
 
 void TBereichDlg::showEvent(QShowEvent* event)
 {
-    if (const QScreen* shown = screen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), shown->availableGeometry()));
+    CentreOnScreen(*this);
     QDialog::showEvent(event);
 }
 

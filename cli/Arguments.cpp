@@ -1,6 +1,7 @@
 #include "cli/Arguments.h"
 
 #include "cli/CommandFailure.h"
+#include "cli/ConditionOptions.h"
 #include "cli/PictureOptions.h"
 #include "export/ExportState.h"
 #include "values/NumberFormat.h"
@@ -52,6 +53,10 @@ const QString ZoomOption = QStringLiteral("--zoom");
         return TCommand::Range;
     if (name == QLatin1String("bild"))
         return TCommand::Picture;
+    if (name == QLatin1String("pruefen"))
+        return TCommand::Check;
+    if (name == QLatin1String("verbinden"))
+        return TCommand::Bridge;
     throw UsageFailure(QStringLiteral("Der Befehl '%1' ist unbekannt").arg(name));
 }
 
@@ -79,6 +84,7 @@ public:
 
     std::optional<int> First;
     std::optional<int> Last;
+    TConditionOption Condition;
 
 private:
     void ReadOne(const QString& argument)
@@ -93,6 +99,10 @@ private:
             ReadRangeOption(argument);
         else if (argument == ModeOption || argument == ZoomOption)
             ReadPictureOption(argument);
+        else if (IsConditionOption(argument))
+            ReadConditionOption(argument);
+        else if (argument == ReplaceOption)
+            request_.ReplaceInput = TakeReplaceOption(request_);
         else
             throw UsageFailure(QStringLiteral("Die Option '%1' ist unbekannt").arg(argument));
     }
@@ -111,14 +121,26 @@ private:
 
     void ReadPictureOption(const QString& option)
     {
+        if (option == ModeOption && TakesCondition(request_.Command)) {
+            SetOnce(modeText_, option);
+            request_.Mode = PictureModeNamed(modeText_);
+            return;
+        }
         if (request_.Command != TCommand::Picture)
-            throw UsageFailure(QStringLiteral("Die Option '%1' gilt nur für bild").arg(option));
+            throw UsageFailure(QStringLiteral("Die Option '%1' gilt nur für %2").arg(option, CommandsTaking(option)));
         QString& text = option == ModeOption ? modeText_ : zoomText_;
         SetOnce(text, option);
         if (option == ModeOption)
             request_.Mode = PictureModeNamed(text);
         else
             request_.ZoomSteps = PictureZoomSteps(text);
+    }
+
+    void ReadConditionOption(const QString& option)
+    {
+        StartCondition(request_, Condition, option);
+        for (int n = ConditionNumberCount(Condition.Kind); n > 0; --n)
+            SetOnce(Condition.Numbers.emplace_back(), option);
     }
 
     void SetOnce(QString& target, const QString& option)
@@ -173,10 +195,14 @@ TRequest ParseArguments(const QStringList& arguments)
         return request;
     }
     if (arguments.isEmpty())
-        throw UsageFailure(QStringLiteral("Es fehlt der Befehl: temperaturen, energie, bereich oder bild"));
+        throw UsageFailure(QStringLiteral("Es fehlt der Befehl: temperaturen, energie, bereich, bild, pruefen oder verbinden"));
     request.Command = CommandNamed(arguments.front());
     TArgumentReader reader(request, arguments.mid(1));
     reader.ReadAll();
+    if (TakesCondition(request.Command)) {
+        CheckConditionRequest(request, reader.Condition);
+        return request;
+    }
     if (request.Output.isEmpty())
         throw UsageFailure(QStringLiteral("Es fehlt die Ausgabedatei: -o AUSGABE"));
     if (request.Command == TCommand::Range)

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "document/ValueCondition.h"
 #include "values/NumberFormat.h"
 
 #include <QString>
 #include <QStringList>
 
-enum class TCommand { Help, Version, Temperatures, Energy, Range, Picture };
+enum class TCommand { Help, Version, Temperatures, Energy, Range, Picture, Check, Bridge };
 
 // One call of the command, checked: an output, the inputs it names, and for
 // a range export its first and last value (indices into the value file), for
-// a picture its number representation and zoom.
+// a picture its number representation and zoom, for a check or a repair its
+// condition, read in that representation.
 struct TRequest {
     TCommand Command = TCommand::Help;
     QString Output;
@@ -18,6 +20,9 @@ struct TRequest {
     int Last = 0;
     TNumberMode Mode = FixedPoint;
     int ZoomSteps = 0;
+    TValueCondition Condition;
+    // verbinden may write its input.
+    bool ReplaceInput = false;
 };
 
 // Reads the arguments after the program's name. Throws ECommandFailure with

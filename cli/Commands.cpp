@@ -84,7 +84,9 @@ void WarnWithoutSiblings(const QString& baseFile)
     case TCommand::Range: return RangeFile(request);
     case TCommand::Help:
     case TCommand::Version:
-    case TCommand::Picture: break;
+    case TCommand::Picture:
+    case TCommand::Check:
+    case TCommand::Bridge: break;
     }
     return {};
 }

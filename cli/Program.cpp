@@ -4,20 +4,25 @@
 #include "cli/CommandFailure.h"
 #include "cli/Commands.h"
 #include "cli/Console.h"
+#include "cli/RepairCommands.h"
 #include "cli/Usage.h"
 
 #include <new>
 
 namespace {
 
-void CarryOut(const TRequest& request, TPictureRunner runPicture)
+// The exit status of a request carried out.
+int CarryOut(const TRequest& request, TPictureRunner runPicture)
 {
     switch (request.Command) {
     case TCommand::Help: PrintOutput(UsageText()); break;
     case TCommand::Version: PrintOutput(VersionText()); break;
     case TCommand::Picture: runPicture(request); break;
+    case TCommand::Check: return RunCheck(request);
+    case TCommand::Bridge: RunBridge(request); break;
     default: RunExport(request); break;
     }
+    return 0;
 }
 
 }  // namespace
@@ -25,8 +30,7 @@ void CarryOut(const TRequest& request, TPictureRunner runPicture)
 int RunCommandLine(const QStringList& arguments, TPictureRunner runPicture)
 {
     try {
-        CarryOut(ParseArguments(arguments), runPicture);
-        return 0;
+        return CarryOut(ParseArguments(arguments), runPicture);
     } catch (const ECommandFailure& failure) {
         PrintError(failure.Text());
         return failure.ExitCode();

@@ -73,14 +73,24 @@ void TListBox::mouseReleaseEvent(QMouseEvent* event)
 // choice too, and keeps the lines already selected.
 void TListBox::SelectAsAnchor(int row)
 {
-    selectingAsAnchor_ = true;
+    SetCurrentBy(row, QItemSelectionModel::Select);
+}
+
+void TListBox::MoveCurrentTo(int row)
+{
+    SetCurrentBy(row, QItemSelectionModel::NoUpdate);
+}
+
+void TListBox::SetCurrentBy(int row, QItemSelectionModel::SelectionFlags command)
+{
+    programCommand_ = command;
     setCurrentIndex(model()->index(row, 0));
-    selectingAsAnchor_ = false;
+    programCommand_.reset();
 }
 
 QItemSelectionModel::SelectionFlags TListBox::selectionCommand(const QModelIndex& index, const QEvent* event) const
 {
-    if (selectingAsAnchor_)
-        return QItemSelectionModel::Select;
+    if (programCommand_)
+        return *programCommand_;
     return QListView::selectionCommand(index, event);
 }

@@ -3,6 +3,7 @@
 #include <QListView>
 
 #include <functional>
+#include <optional>
 
 // The value list. Key handlers run before the list's own handling of the key
 // (which then moves the current line); the mouse-up handler runs after the
@@ -21,6 +22,9 @@ public:
     // Makes `row` the current line and selects it, as the program's own
     // choice: a Shift key then extends from this line, as from a click.
     void SelectAsAnchor(int row);
+    // Makes `row` the current line and leaves the selection as it is; a
+    // Shift key then extends from this line.
+    void MoveCurrentTo(int row);
 
 protected:
     [[nodiscard]] QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
@@ -33,5 +37,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool selectingAsAnchor_ = false;
+    void SetCurrentBy(int row, QItemSelectionModel::SelectionFlags command);
+
+    // What the program's own move of the current line does to the selection.
+    std::optional<QItemSelectionModel::SelectionFlags> programCommand_;
 };

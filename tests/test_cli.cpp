@@ -194,7 +194,7 @@ private slots:
         QTest::newRow("help") << QStringList{"temperaturen", "--help"} << 0 << "Aufruf:";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "korav-auswertung " KORAV_VERSION;
         QTest::newRow("no command") << QStringList{} << 1
-                                    << "korav-auswertung: Es fehlt der Befehl: temperaturen, energie, bereich oder bild.";
+                                    << "korav-auswertung: Es fehlt der Befehl: temperaturen, energie, bereich, bild, pruefen oder verbinden.";
         QTest::newRow("unknown command") << QStringList{"summe", "-o", "x", good} << 1
                                          << "korav-auswertung: Der Befehl 'summe' ist unbekannt.";
         QTest::newRow("no output") << QStringList{"temperaturen", good} << 1
