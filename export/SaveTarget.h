@@ -11,6 +11,7 @@
 // answers Yes to replacing it; any other answer shows the dialog again with
 // the name just chosen. Nothing when the dialog is cancelled. `complete`
 // turns the chosen name into the file's name (adds an extension the filter
-// implies, say) before the question is asked about it.
+// implies, say) before the question is asked about it; a name it refuses
+// with an EKoravError gets that error's message, and the dialog again.
 [[nodiscard]] std::optional<QString> ChooseSaveTarget(TWindowSystem& windows, TFileDialog& dialog,
                                                       const std::function<QString(const QString&)>& complete = {});
