@@ -42,9 +42,15 @@ QString UsageText()
         "                \"-\" schreibt auf die Standardausgabe. Eine vorhandene\n"
         "                Datei wird ohne Rückfrage ersetzt, aber erst, wenn die\n"
         "                neue vollständig auf der Platte steht; bei einem Fehler\n"
-        "                bleibt sie, wie sie war. Eine Pipe oder ein Gerät wird\n"
-        "                beschrieben, nicht ersetzt. AUSGABE darf keine der\n"
-        "                gelesenen Dateien sein (auch nicht über einen Verweis).\n"
+        "                bleibt sie, wie sie war. Eine Datei mit weiteren Namen\n"
+        "                (harten Verweisen) und eine, deren Ersatz Besitzer und\n"
+        "                Gruppe nicht behalten könnte oder deren Ordner keine\n"
+        "                neue Datei aufnimmt, wird an Ort und Stelle\n"
+        "                überschrieben, wie im Editor. In eine Pipe oder ein\n"
+        "                Gerät wird geschrieben, ohne es zu ersetzen; auf den\n"
+        "                Leser einer Pipe wartet der Befehl. AUSGABE darf keine\n"
+        "                der gelesenen Dateien sein (auch nicht über einen\n"
+        "                Verweis).\n"
         "  --von N       erster Wert des Bereichs (nur bei bereich)\n"
         "  --bis M       letzter Wert des Bereichs (nur bei bereich)\n"
         "  --darstellung festkomma, ganzzahl oder hex: die Zahlendarstellung der\n"
@@ -68,10 +74,12 @@ QString UsageText()
         "  korav-auswertung bild --zoom 2 -o juni01.svg daten/juni01.kos\n"
         "\n"
         "Rückgabewert: 0, wenn AUSGABE geschrieben wurde; 1 bei einem falschen\n"
-        "Aufruf; 2, wenn eine Datei nicht gelesen oder AUSGABE nicht geschrieben\n"
-        "werden konnte oder AUSGABE eine der gelesenen Dateien ist. Meldungen und\n"
-        "Warnungen stehen auf der Standardfehlerausgabe, mit der Datei, die sie\n"
-        "betreffen.");
+        "Aufruf; 2, wenn eine Datei nicht gelesen oder AUSGABE nicht ganz\n"
+        "geschrieben werden konnte (auch eine volle oder geschlossene\n"
+        "Standardausgabe, auch bei --help und --version, oder zu wenig\n"
+        "Arbeitsspeicher für ein Bild) oder AUSGABE eine der gelesenen Dateien\n"
+        "ist. Meldungen und Warnungen stehen auf der Standardfehlerausgabe, mit\n"
+        "der Datei, die sie betreffen.");
 }
 
 QString VersionText()
