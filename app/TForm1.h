@@ -198,6 +198,7 @@ private:
     // Saves under the current name, or asks for one; false when cancelled.
     [[nodiscard]] bool SaveDocument();
     [[nodiscard]] bool SaveDocumentAs();
+    [[nodiscard]] bool ConfirmOverwriteOfOutsideChange();
 
     // Value list and editing helpers.
     [[nodiscard]] QString ValueText(int index) const;

@@ -95,8 +95,21 @@ bool TForm1::SaveDocument()
 {
     if (!document_->HasFile())
         return SaveDocumentAs();
+    if (!ConfirmOverwriteOfOutsideChange())
+        return false;
     document_->Save();
     return true;
+}
+
+// Another program, or another editor, wrote the document's file since it
+// was read or saved here: a save would silently undo that.
+bool TForm1::ConfirmOverwriteOfOutsideChange()
+{
+    if (!document_->ChangedOutside())
+        return true;
+    const QString question = FileNamePart(document_->CurrentFileName()) +
+                             QStringLiteral(" wurde außerhalb des Editors geändert. Trotzdem speichern?");
+    return windowSystem_.Confirm(question, TButtons::YesNo) == TAnswer::Yes;
 }
 
 void TForm1::SpeichernunterClick()
@@ -113,9 +126,10 @@ bool TForm1::SaveDocumentAs()
     SaveDialog1.FileName = document_->HasFile() ? document_->CurrentFileName() : QString();
     const std::optional<QString> chosen =
         ChooseSaveTarget(windowSystem_, SaveDialog1, {}, document_->CurrentFileName());
-    if (chosen)
-        document_->SaveAs(*chosen);
-    return chosen.has_value();
+    if (!chosen || (*chosen == document_->CurrentFileName() && !ConfirmOverwriteOfOutsideChange()))
+        return false;
+    document_->SaveAs(*chosen);
+    return true;
 }
 
 void TForm1::Beenden1Click()

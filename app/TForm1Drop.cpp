@@ -32,7 +32,7 @@ void TForm1::OpenFile(const QString& name)
         if (!ConfirmDiscardChanges())
             return;
         if (!IsExistingFile(path))
-            throw EInOutError(IoCode::FileNotFound);
+            throw NoFileError(path);
         document_->Open(path);
     });
 }

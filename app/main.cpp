@@ -1,5 +1,7 @@
 #include "app/EditorArguments.h"
 #include "app/TForm1.h"
+#include "values/Errors.h"
+#include "values/StandardOutput.h"
 #include "desktop/GermanTexts.h"
 #include "desktop/QtWindowSystem.h"
 
@@ -28,14 +30,26 @@ int Print(std::FILE* stream, const QString& text, int status)
     return status;
 }
 
+// Help and version into a full disk or a closed stream are no success.
+int PrintToStandardOutput(const QString& text)
+{
+    try {
+        WriteStandardOutput(text.toLocal8Bit());
+    } catch (const EKoravError& error) {
+        return Print(stderr, QStringLiteral("KoravEditor: Standardausgabe: ") + ErrorDisplayText(error.Text()) + u'\n', 2);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    KeepStandardStreamsOpen();
     const TEditorArguments arguments = ArgumentsOf(argc, argv);
     switch (arguments.Action) {
-    case TEditorArguments::TAction::Help: return Print(stdout, EditorUsage(), 0);
-    case TEditorArguments::TAction::Version: return Print(stdout, QStringLiteral("KoravEditor " KORAV_VERSION "\n"), 0);
+    case TEditorArguments::TAction::Help: return PrintToStandardOutput(EditorUsage());
+    case TEditorArguments::TAction::Version: return PrintToStandardOutput(QStringLiteral("KoravEditor " KORAV_VERSION "\n"));
     case TEditorArguments::TAction::Error: return Print(stderr, arguments.Message + u'\n' + EditorUsage(), 1);
     case TEditorArguments::TAction::Run: break;
     }

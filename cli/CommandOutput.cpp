@@ -2,36 +2,37 @@
 
 #include "cli/CommandFailure.h"
 #include "values/IoError.h"
+#include "values/StandardOutput.h"
 #include "values/WholeFile.h"
 
-#include <cerrno>
-#include <cstdio>
-
-namespace {
-
-void WriteStandardOutput(const QByteArray& bytes)
+TCommandOutput::TCommandOutput(const QString& name) : name_(name)
 {
-    errno = 0;
-    const auto size = static_cast<std::size_t>(bytes.size());
-    if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
-        ThrowIoError(errno != 0 ? errno : EIO, QString());
+    if (name != StandardOutputName)
+        look_.emplace(name);
 }
 
-}  // namespace
-
-QString OutputDisplayName(const QString& output)
+QString TCommandOutput::DisplayName() const
 {
-    return output == StandardOutputName ? QStringLiteral("Standardausgabe") : output;
+    return look_ ? name_ : QStringLiteral("Standardausgabe");
 }
 
-void WriteCommandOutput(const QString& output, const QByteArray& bytes)
+std::optional<TFileIdentity> TCommandOutput::Identity() const
+{
+    if (!look_)
+        return StandardOutputIdentity();
+    if (!look_->Exists())
+        return std::nullopt;
+    return IdentityOf(look_->Info());
+}
+
+void TCommandOutput::Write(const QByteArray& bytes) const
 {
     try {
-        if (output == StandardOutputName)
-            WriteStandardOutput(bytes);
+        if (look_)
+            WriteWholeOutput(*look_, bytes, {IoCode::NotOpenForOutput, TWaitForReader::Yes});
         else
-            WriteWholeFile(output, bytes);
+            WriteStandardOutput(bytes);
     } catch (const EKoravError&) {
-        RethrowAsFailure(OutputDisplayName(output));
+        RethrowAsFailure(DisplayName());
     }
 }

@@ -109,6 +109,7 @@ TValueBuffer ReadValueFile(const QString& path)
 
 void RunExport(const TRequest& request)
 {
-    RefuseOutputAmongInputs(request.Output, FilesRead(request));
-    WriteCommandOutput(request.Output, OutputFile(request));
+    const TCommandOutput output(request.Output);
+    RefuseOutputAmongInputs(output, FilesRead(request));
+    output.Write(OutputFile(request));
 }

@@ -1,23 +1,17 @@
 #include "cli/Console.h"
 
+#include "cli/CommandOutput.h"
+
 #include <cstdio>
-
-namespace {
-
-void PrintLine(std::FILE* stream, const QString& text)
-{
-    std::fputs((text + u'\n').toUtf8().constData(), stream);
-    std::fflush(stream);
-}
-
-}  // namespace
 
 void PrintOutput(const QString& text)
 {
-    PrintLine(stdout, text);
+    TCommandOutput(StandardOutputName).Write((text + u'\n').toUtf8());
 }
 
+// Nowhere is left to report a failure of standard error itself.
 void PrintError(const QString& text)
 {
-    PrintLine(stderr, QStringLiteral("korav-auswertung: ") + text);
+    std::fputs((QStringLiteral("korav-auswertung: ") + text + u'\n').toUtf8().constData(), stderr);
+    std::fflush(stderr);
 }

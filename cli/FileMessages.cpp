@@ -1,12 +1,10 @@
 #include "cli/FileMessages.h"
 
 #include "values/IoError.h"
-#include "values/WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <cerrno>
 #include <optional>
 
 namespace {
@@ -26,11 +24,8 @@ namespace {
         return QStringLiteral("Das ist ein Ordner, keine Datei");
     if (IsReadOnlyFile(path))
         return QStringLiteral("Die Datei ist schreibgeschützt");
-    if (IsSpecialFile(path) && code == IoCode::OtherBase + ENXIO)
-        return QStringLiteral("Das ist ein Socket; in ihn kann nicht geschrieben werden");
-    if (IsSpecialFile(path) && code > IoCode::OtherBase)
-        return QStringLiteral("Das ist keine gewöhnliche Datei, sondern eine Pipe oder ein Gerät, und lässt sich "
-                              "nicht als Wertedatei lesen");
+    if (code == IoCode::AccessDenied && info.exists() && !info.isWritable())
+        return QStringLiteral("Die Datei darf nicht geschrieben werden");
     if (code == IoCode::AccessDenied && !QFileInfo(info.absolutePath()).isWritable())
         return QStringLiteral("In den Ordner %1 darf nicht geschrieben werden")
             .arg(QDir::toNativeSeparators(info.absolutePath()));
@@ -44,6 +39,8 @@ QString PlainFileMessage(const QString& path, const EKoravError& error)
     const auto* inOut = dynamic_cast<const EInOutError*>(&error);
     if (!inOut)
         return error.Text();
+    if (!inOut->Reason().isEmpty())
+        return inOut->Reason();
     if (const std::optional<QString> folder = MissingFolder(path))
         return *folder;
     return ReasonInFileSystem(path, inOut->Code()).value_or(error.Text());

@@ -1,5 +1,6 @@
 #include "cli/PictureCommand.h"
 #include "cli/Program.h"
+#include "values/StandardOutput.h"
 
 #include <QGuiApplication>
 
@@ -23,6 +24,7 @@ void KeepQtNotesQuiet(QtMsgType type, const QMessageLogContext&, const QString& 
 // platform so that it runs without a display and with the window's fonts.
 int main(int argc, char* argv[])
 {
+    KeepStandardStreamsOpen();
     std::signal(SIGXFSZ, SIG_IGN);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(KeepQtNotesQuiet);

@@ -5,6 +5,8 @@
 #include "surface/PictureFormat.h"
 #include "surface/Zoom.h"
 
+#include <optional>
+
 namespace {
 
 struct TModeName {
@@ -24,13 +26,17 @@ TNumberMode PictureModeNamed(const QString& name)
     throw UsageFailure(QStringLiteral("Die Darstellung '%1' ist unbekannt: festkomma, ganzzahl oder hex").arg(name));
 }
 
+// Read as every number of the command is, so "$A" and "0xA" are 10.
 int PictureZoomSteps(const QString& text)
 {
-    bool number = false;
-    const int steps = text.toInt(&number);
-    if (!number || !ZoomedHeight(steps))
+    std::optional<int> steps;
+    try {
+        steps = StrToInt(text);
+    } catch (const EKoravError&) {
+    }
+    if (!steps || !ZoomedHeight(*steps))
         throw UsageFailure(QStringLiteral("--zoom zählt die Schritte von \"+\": 0 bis %1").arg(ZoomInSteps()));
-    return steps;
+    return *steps;
 }
 
 void CheckPictureRequest(const TRequest& request)

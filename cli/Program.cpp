@@ -6,6 +6,8 @@
 #include "cli/Console.h"
 #include "cli/RepairCommands.h"
 #include "cli/Usage.h"
+#include "values/Errors.h"
+#include "winsys/WindowSystem.h"
 
 #include <new>
 
@@ -25,8 +27,16 @@ int CarryOut(const TRequest& request, TPictureRunner runPicture)
     return 0;
 }
 
+[[nodiscard]] int Fail(const QString& text)
+{
+    PrintError(text);
+    return ECommandFailure::FileError;
+}
+
 }  // namespace
 
+// Every error ends the command with a message and a status a script can
+// test; none may end it through std::terminate.
 int RunCommandLine(const QStringList& arguments, TPictureRunner runPicture)
 {
     try {
@@ -35,7 +45,12 @@ int RunCommandLine(const QStringList& arguments, TPictureRunner runPicture)
         PrintError(failure.Text());
         return failure.ExitCode();
     } catch (const std::bad_alloc&) {
-        PrintError(QStringLiteral("Zu wenig Arbeitsspeicher."));
-        return ECommandFailure::FileError;
+        return Fail(QStringLiteral("Zu wenig Arbeitsspeicher."));
+    } catch (const EKoravError& error) {
+        return Fail(ErrorDisplayText(error.Text()));
+    } catch (const std::exception& error) {
+        return Fail(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        return Fail(QStringLiteral("Unbekannter Fehler."));
     }
 }

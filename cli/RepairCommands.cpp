@@ -62,13 +62,14 @@ int RunCheck(const TRequest& request)
 void RunBridge(const TRequest& request)
 {
     const QString& input = request.Inputs.front();
+    const TCommandOutput output(request.Output);
     if (!request.ReplaceInput)
-        RefuseOutputAmongInputs(request.Output, request.Inputs);
+        RefuseOutputAmongInputs(output, request.Inputs);
     TRecording recording = ReadRecording(input);
     const std::vector<int> found = MatchingIndices(recording.Values, request.Condition);
     // A file replaced in place is left untouched when there is nothing to repair.
     if (found.empty() && request.ReplaceInput)
         return;
     BridgeFound(recording.Values, found);
-    WriteCommandOutput(request.Output, RecordingBytes(recording));
+    output.Write(RecordingBytes(recording));
 }

@@ -58,9 +58,15 @@ QString UsageText()
         "                \"-\" schreibt auf die Standardausgabe. Eine vorhandene\n"
         "                Datei wird ohne Rückfrage ersetzt, aber erst, wenn die\n"
         "                neue vollständig auf der Platte steht; bei einem Fehler\n"
-        "                bleibt sie, wie sie war. Eine Pipe oder ein Gerät wird\n"
-        "                beschrieben, nicht ersetzt. AUSGABE darf keine der\n"
-        "                gelesenen Dateien sein (auch nicht über einen Verweis).\n"
+        "                bleibt sie, wie sie war. Eine Datei mit weiteren Namen\n"
+        "                (harten Verweisen) und eine, deren Ersatz Besitzer und\n"
+        "                Gruppe nicht behalten könnte oder deren Ordner keine\n"
+        "                neue Datei aufnimmt, wird an Ort und Stelle\n"
+        "                überschrieben, wie im Editor. In eine Pipe oder ein\n"
+        "                Gerät wird geschrieben, ohne es zu ersetzen; auf den\n"
+        "                Leser einer Pipe wartet der Befehl. AUSGABE darf keine\n"
+        "                der gelesenen Dateien sein (auch nicht über einen\n"
+        "                Verweis).\n"
         "  --von N       erster Wert des Bereichs (nur bei bereich)\n"
         "  --bis M       letzter Wert des Bereichs (nur bei bereich)\n"
         "  --darstellung festkomma, ganzzahl oder hex: die Zahlendarstellung der\n"
@@ -90,11 +96,12 @@ QString UsageText()
         "\n"
         "Rückgabewert: 0, wenn AUSGABE geschrieben wurde oder pruefen nichts\n"
         "fand; 3, wenn pruefen etwas fand; 1 bei einem falschen Aufruf; 2, wenn\n"
-        "eine Datei nicht gelesen oder AUSGABE nicht geschrieben werden konnte\n"
-        "oder AUSGABE eine der gelesenen Dateien ist (pruefen prüft dann die\n"
-        "übrigen Dateien trotzdem). Meldungen und\n"
-        "Warnungen stehen auf der Standardfehlerausgabe, mit der Datei, die sie\n"
-        "betreffen.");
+        "eine Datei nicht gelesen oder AUSGABE nicht ganz geschrieben werden\n"
+        "konnte (auch eine volle oder geschlossene Standardausgabe, auch bei\n"
+        "--help und --version, oder zu wenig Arbeitsspeicher für ein Bild) oder\n"
+        "AUSGABE eine der gelesenen Dateien ist (pruefen prüft dann die übrigen\n"
+        "Dateien trotzdem). Meldungen und Warnungen stehen auf der\n"
+        "Standardfehlerausgabe, mit der Datei, die sie betreffen.");
 }
 
 QString VersionText()

@@ -1,11 +1,11 @@
 #include "document/Comparison.h"
 
-#include "values/IoError.h"
+#include "values/PosixFile.h"
 
 TComparison LoadComparison(const QString& path)
 {
     TComparison comparison{path};
     if (!LoadValueFile(path, comparison.Values))
-        throw EInOutError(IoCode::FileNotFound);
+        throw NoFileError(path);
     return comparison;
 }

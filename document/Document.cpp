@@ -1,11 +1,14 @@
 #include "document/Document.h"
 
+#include "values/FileLook.h"
+
 const QString TDocument::NewFileName = NewDocumentName;
 
 void TDocument::New()
 {
     values_.fill(0);
     loaded_ = true;
+    seen_.reset();
     SetName(NewFileName);
     StartAfresh();
     emit Presented();
@@ -16,10 +19,13 @@ void TDocument::Open(const QString& path)
     // Read into a scratch buffer first: a read that fails half-way must not
     // leave half a file in the document.
     TValueBuffer read{};
-    if (LoadValueFile(path, read)) {
+    TFileStamp stamp;
+    const bool found = LoadValueFile(path, read, &stamp);
+    if (found) {
         values_ = read;
         loaded_ = true;
     }
+    seen_ = found ? std::optional(stamp) : std::nullopt;
     SetName(path);
     if (!loaded_)
         return;
@@ -29,15 +35,23 @@ void TDocument::Open(const QString& path)
 
 void TDocument::Save()
 {
-    SaveValueFile(currentFileName_, values_);
+    seen_ = SaveValueFile(currentFileName_, values_, TWaitForReader::No);
     MarkSaved();
 }
 
 void TDocument::SaveAs(const QString& path)
 {
-    SaveValueFile(path, values_);
+    seen_ = SaveValueFile(path, values_, TWaitForReader::No);
     MarkSaved();
     SetName(path);
+}
+
+bool TDocument::ChangedOutside() const
+{
+    if (!HasFile())
+        return false;
+    const TFileLook now(currentFileName_);
+    return now.IsRegular() && seen_ != std::optional(StampOf(now.Info()));
 }
 
 void TDocument::SetValues(const std::vector<int>& indices, std::int16_t value)

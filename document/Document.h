@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The document the window shows: its values, the name of its file, whether
@@ -34,9 +35,19 @@ public:
     // name: the values present, if any, then stand under it.
     void Open(const QString& path);
     // Writes the values into the document's file, or into `path`, which then
-    // becomes its file.
+    // becomes its file. A pipe without a reader fails at once: the window
+    // waits for no one.
     void Save();
     void SaveAs(const QString& path);
+
+    // True when the document's file is now another file than the one it
+    // last read or wrote, or the same file with another size or time of
+    // change: another program wrote it, and a save would undo that. A file
+    // that appeared under the name of a document that found none there
+    // counts too. False for a document without a file, for a file that is
+    // gone (a save only writes it anew) and for a pipe or a device, which
+    // hold nothing a save could lose.
+    [[nodiscard]] bool ChangedOutside() const;
 
     // Every state of the values has a number of its own; a history step
     // keeps the numbers of the states before and after it.
@@ -69,4 +80,6 @@ private:
     TRevision revision_ = 0;
     TRevision savedRevision_ = 0;
     TRevision lastRevision_ = 0;
+    // The regular file last read or written; nothing when there was none.
+    std::optional<TFileStamp> seen_;
 };

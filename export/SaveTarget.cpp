@@ -1,5 +1,6 @@
 #include "export/SaveTarget.h"
 
+#include "values/Errors.h"
 #include "values/PosixFile.h"
 
 #include <QFileInfo>
@@ -14,6 +15,18 @@ namespace {
     return windows.Confirm(question, TButtons::YesNo) == TAnswer::Yes;
 }
 
+// A name `complete` refuses is said why, and the dialog comes again.
+[[nodiscard]] std::optional<QString> Completed(TWindowSystem& windows, const QString& path,
+                                               const std::function<QString(const QString&)>& complete)
+{
+    try {
+        return complete(path);
+    } catch (const EKoravError& error) {
+        windows.ShowError(ErrorDisplayText(error.Text()));
+        return std::nullopt;
+    }
+}
+
 }  // namespace
 
 std::optional<QString> ChooseSaveTarget(TWindowSystem& windows, TFileDialog& dialog,
@@ -21,12 +34,14 @@ std::optional<QString> ChooseSaveTarget(TWindowSystem& windows, TFileDialog& dia
                                         const QString& ownFile)
 {
     for (;;) {
-        std::optional<QString> path = windows.ExecuteSave(dialog);
-        if (path && complete) {
-            path = complete(*path);
-            dialog.FileName = *path;
-        }
-        if (!path || MayWrite(windows, *path, ownFile))
+        const std::optional<QString> chosen = windows.ExecuteSave(dialog);
+        if (!chosen)
+            return std::nullopt;
+        const std::optional<QString> path = complete ? Completed(windows, *chosen, complete) : chosen;
+        if (!path)
+            continue;
+        dialog.FileName = *path;
+        if (MayWrite(windows, *path, ownFile))
             return path;
     }
 }

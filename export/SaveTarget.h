@@ -13,7 +13,8 @@
 // chosen. Nothing when the dialog is cancelled. `complete` turns the chosen
 // name into the file's name (adds an extension the filter implies, say)
 // before the question is asked about it. A folder is no file to replace: its
-// name goes on to the write, which names what is wrong.
+// name goes on to the write, which names what is wrong. A name `complete`
+// refuses with an EKoravError gets that error's message, and the dialog again.
 [[nodiscard]] std::optional<QString> ChooseSaveTarget(TWindowSystem& windows, TFileDialog& dialog,
                                                       const std::function<QString(const QString&)>& complete = {},
                                                       const QString& ownFile = {});

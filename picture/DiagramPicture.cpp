@@ -5,6 +5,7 @@
 #include "diagram/Canvas.h"
 #include "diagram/EditorFont.h"
 #include "diagram/TDiagram.h"
+#include "picture/PictureError.h"
 #include "picture/PngFile.h"
 #include "surface/Zoom.h"
 
@@ -14,6 +15,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+
+#include <new>
 
 namespace {
 
@@ -30,6 +33,27 @@ TDiagramPicture WithResolvedFont(TDiagramPicture picture)
     return picture;
 }
 
+// A painter that found no memory for its device does not start, and one that
+// ran out while drawing does not end well; either leaves no picture.
+void RequireActive(const QPainter& painter)
+{
+    if (!painter.isActive())
+        ThrowPictureMemoryError();
+}
+
+void Finish(QPainter& painter)
+{
+    if (!painter.end())
+        ThrowPictureMemoryError();
+}
+
+QByteArray Whole(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        ThrowPictureMemoryError();
+    return bytes;
+}
+
 QByteArray EncodeSvg(const TDiagramPicture& picture)
 {
     QByteArray bytes;
@@ -41,9 +65,10 @@ QByteArray EncodeSvg(const TDiagramPicture& picture)
     generator.setResolution(VectorResolution);
     generator.setTitle(Creator);
     QPainter painter(&generator);
+    RequireActive(painter);
     PaintDiagramPicture(painter, WithResolvedFont(picture));
-    painter.end();
-    return bytes;
+    Finish(painter);
+    return Whole(bytes);
 }
 
 QByteArray EncodePdf(const TDiagramPicture& picture)
@@ -57,9 +82,20 @@ QByteArray EncodePdf(const TDiagramPicture& picture)
     writer.setPageSize(QPageSize(QSizeF(picture.Surface), QPageSize::Point, QString(), QPageSize::ExactMatch));
     writer.setPageMargins(QMarginsF());
     QPainter painter(&writer);
+    RequireActive(painter);
     PaintDiagramPicture(painter, WithResolvedFont(picture));
-    painter.end();
-    return bytes;
+    Finish(painter);
+    return Whole(bytes);
+}
+
+QByteArray Encode(const TDiagramPicture& picture, TPictureFormat format)
+{
+    switch (format) {
+    case TPictureFormat::Svg: return EncodeSvg(picture);
+    case TPictureFormat::Pdf: return EncodePdf(picture);
+    case TPictureFormat::Png: break;
+    }
+    return Whole(EncodePng(DiagramImage(picture)));
 }
 
 }  // namespace
@@ -75,22 +111,26 @@ void PaintDiagramPicture(QPainter& painter, const TDiagramPicture& picture, cons
     painter.restore();
 }
 
+// QImage gives a null image when its pixels cannot be allocated.
 QImage DiagramImage(const TDiagramPicture& picture)
 {
     QImage image(picture.Surface, QImage::Format_RGB32);
+    if (image.isNull())
+        ThrowPictureMemoryError();
     QPainter painter(&image);
+    RequireActive(painter);
     PaintDiagramPicture(painter, picture);
+    Finish(painter);
     return image;
 }
 
 QByteArray EncodeDiagramPicture(const TDiagramPicture& picture, TPictureFormat format)
 {
-    switch (format) {
-    case TPictureFormat::Svg: return EncodeSvg(picture);
-    case TPictureFormat::Pdf: return EncodePdf(picture);
-    case TPictureFormat::Png: break;
+    try {
+        return Encode(picture, format);
+    } catch (const std::bad_alloc&) {
+        ThrowPictureMemoryError();
     }
-    return EncodePng(DiagramImage(picture));
 }
 
 QByteArray EncodeStartupPicture(const TValueBuffer& values, TNumberMode numberMode, int zoomSteps,

@@ -27,9 +27,13 @@ struct TDiagramPicture {
 // Paints the picture with its top left corner at the painter's origin, within
 // `clip` (surface coordinates; the whole surface when empty).
 void PaintDiagramPicture(QPainter& painter, const TDiagramPicture& picture, const QRect& clip = {});
+// Throws the picture's memory error (PictureError.h) when the image's pixels
+// cannot be had.
 [[nodiscard]] QImage DiagramImage(const TDiagramPicture& picture);
 // The bytes of a picture file: a PNG of exactly the window's pixels, or an
-// SVG or PDF drawing of the same shapes, one pixel to one unit.
+// SVG or PDF drawing of the same shapes, one pixel to one unit. A picture
+// that cannot be drawn or encoded whole throws the picture's memory error;
+// it never comes back empty.
 [[nodiscard]] QByteArray EncodeDiagramPicture(const TDiagramPicture& picture, TPictureFormat format);
 
 // The picture a freshly started window shows of `values` in `numberMode`

@@ -6,11 +6,22 @@
 #include <png.h>
 #include <zlib.h>
 
+#include <new>
+
 namespace {
 
+// No exception may cross libpng's frames: a failed allocation of the
+// growing file becomes libpng's own error, which leaves by longjmp.
 void AppendToBytes(png_structp png, png_bytep data, png_size_t size)
 {
-    static_cast<QByteArray*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), qsizetype(size));
+    bool appended = true;
+    try {
+        static_cast<QByteArray*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), qsizetype(size));
+    } catch (const std::bad_alloc&) {
+        appended = false;
+    }
+    if (!appended)
+        png_error(png, "no memory for the file");
 }
 
 void NoFlush(png_structp) {}
@@ -49,7 +60,8 @@ QByteArray EncodeWithQt(const QImage& image)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    if (!image.save(&buffer, "PNG"))
+        return {};
     return bytes;
 }
 
@@ -58,6 +70,8 @@ QByteArray EncodeWithQt(const QImage& image)
 QByteArray EncodePng(const QImage& image)
 {
     const QImage rows = image.convertToFormat(QImage::Format_RGB32);
+    if (rows.isNull())
+        return {};
     QByteArray bytes;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;

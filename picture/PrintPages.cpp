@@ -1,5 +1,6 @@
 #include "picture/PrintPages.h"
 
+#include "picture/PictureError.h"
 #include "values/Errors.h"
 
 #include <QFontMetrics>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace {
 
@@ -35,6 +37,11 @@ TPageLayout LayOut(const QPagedPaintDevice& device, const QFont& headerFont, QSi
     return layout;
 }
 
+[[noreturn]] void ThrowPrinterError()
+{
+    throw EKoravError(QStringLiteral("Der Drucker kann nicht beschrieben werden"));
+}
+
 QString PageHeader(const QString& header, int page, int pageCount)
 {
     if (pageCount == 1)
@@ -55,6 +62,23 @@ void PrintPage(QPainter& painter, const TPageLayout& layout, int page, const TDi
     painter.restore();
 }
 
+void PrintAllPages(QPainter& painter, QPagedPaintDevice& device, const QString& header,
+                   const TDiagramPicture& picture)
+{
+    QFont headerFont = picture.Font;
+    headerFont.setPointSizeF(HeaderPointSize);
+    const TPageLayout layout = LayOut(device, headerFont, picture.Surface);
+    painter.setFont(headerFont);
+    for (int page = 0; page < layout.PageCount; ++page) {
+        if (page > 0 && !device.newPage())
+            ThrowPrinterError();
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(0, 0, layout.Area.width(), layout.HeaderHeight), Qt::AlignLeft | Qt::AlignTop,
+                         PageHeader(header, page, layout.PageCount));
+        PrintPage(painter, layout, page, picture);
+    }
+}
+
 }  // namespace
 
 QString PrintHeader(const QString& fileName, const QDate& date, TNumberMode numberMode)
@@ -63,22 +87,18 @@ QString PrintHeader(const QString& fileName, const QDate& date, TNumberMode numb
            NumberModeCaption(numberMode);
 }
 
+// Every step that can fail is checked: a print that went wrong says so
+// instead of leaving an empty or cut-off job.
 void PrintDiagramPages(QPagedPaintDevice& device, const QString& header, const TDiagramPicture& picture)
 {
     QPainter painter;
     if (!painter.begin(&device))
-        throw EKoravError(QStringLiteral("Der Drucker kann nicht beschrieben werden"));
-    QFont headerFont = picture.Font;
-    headerFont.setPointSizeF(HeaderPointSize);
-    const TPageLayout layout = LayOut(device, headerFont, picture.Surface);
-    painter.setFont(headerFont);
-    for (int page = 0; page < layout.PageCount; ++page) {
-        if (page > 0)
-            device.newPage();
-        painter.setPen(Qt::black);
-        painter.drawText(QRect(0, 0, layout.Area.width(), layout.HeaderHeight), Qt::AlignLeft | Qt::AlignTop,
-                         PageHeader(header, page, layout.PageCount));
-        PrintPage(painter, layout, page, picture);
+        ThrowPrinterError();
+    try {
+        PrintAllPages(painter, device, header, picture);
+    } catch (const std::bad_alloc&) {
+        ThrowPictureMemoryError();
     }
-    painter.end();
+    if (!painter.end())
+        ThrowPrinterError();
 }

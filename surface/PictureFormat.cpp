@@ -1,5 +1,7 @@
 #include "surface/PictureFormat.h"
 
+#include "values/Errors.h"
+
 #include <QFileInfo>
 
 namespace {
@@ -27,9 +29,14 @@ QString PictureSuffix(TPictureFormat format)
     return QStringLiteral("png");
 }
 
+// "bild.jpg" saved as PNG under "bild.jpg.png" would surprise its author
+// twice: by the name, and by the format behind it.
 QString WithPictureSuffix(const QString& path, TPictureFormat fallback)
 {
     if (PictureFormatOf(path))
         return path;
+    const QFileInfo info(path);
+    if (!info.suffix().isEmpty() && !info.completeBaseName().isEmpty())
+        throw EKoravError(QStringLiteral("%1 endet nicht auf .png, .svg oder .pdf").arg(info.fileName()));
     return path + u'.' + PictureSuffix(fallback);
 }

@@ -11,6 +11,7 @@ enum class TPictureFormat { Png, Svg, Pdf };
 [[nodiscard]] std::optional<TPictureFormat> PictureFormatOf(const QString& path);
 // The extension of `format` without its dot, as in "png".
 [[nodiscard]] QString PictureSuffix(TPictureFormat format);
-// `path` itself when it names a picture format, else `path` with the
-// extension of `fallback` added.
+// `path` itself when it names a picture format, `path` with the extension
+// of `fallback` added when it has none. Throws EKoravError naming the file
+// and the three extensions for a name with any other extension.
 [[nodiscard]] QString WithPictureSuffix(const QString& path, TPictureFormat fallback);

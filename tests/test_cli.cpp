@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <csignal>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <sys/resource.h>
@@ -27,9 +28,30 @@ struct TCommandRun {
     QByteArray Errors;
 };
 
+// What runs in the child before the command: a limit, a standard output of
+// its own, another user.
+using TChildSetup = std::function<void()>;
+
+TChildSetup Limit(int resource, rlim_t value)
+{
+    const rlimit limit{value, value};
+    return [resource, limit] { ::setrlimit(resource, &limit); };
+}
+
+// A file to append to, or "closed"; the lowest free number is 1 then.
+TChildSetup StandardOutputTo(const QString& output)
+{
+    const QByteArray file = QFile::encodeName(output);
+    return [file] {
+        ::close(STDOUT_FILENO);
+        if (file != "closed")
+            ::open(file.constData(), O_WRONLY | O_APPEND);
+    };
+}
+
 // The command as a script starts it, on a machine without a display: a
 // platform plugin that cannot start would end it before it wrote a byte.
-TCommandRun RunCommand(const QStringList& arguments, rlim_t fileSizeLimit = RLIM_INFINITY)
+TCommandRun RunCommand(const QStringList& arguments, const TChildSetup& setUp = [] {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -39,12 +61,10 @@ TCommandRun RunCommand(const QStringList& arguments, rlim_t fileSizeLimit = RLIM
     process.setProcessEnvironment(environment);
     // SIGXFSZ keeps its default action, which ends the process: the command
     // itself must turn a write beyond the limit into a full disk.
-    if (fileSizeLimit != RLIM_INFINITY)
-        process.setChildProcessModifier([fileSizeLimit] {
-            std::signal(SIGXFSZ, SIG_DFL);
-            const rlimit limit{fileSizeLimit, fileSizeLimit};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        });
+    process.setChildProcessModifier([setUp] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        setUp();
+    });
     process.start(QStringLiteral(KORAV_AUSWERTUNG), arguments);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         return {};
@@ -166,15 +186,17 @@ private slots:
         const QByteArray expected = ReadBytes(f.Path("fenster.txt"));
         QCOMPARE(expected.count('\n'), qsizetype{ColumnRowCount + 1});
 
-        // An older, longer output is replaced whole.
+        // An older, longer output is replaced whole, and its second name
+        // shows the new output too.
         WriteBytes(f.Path("befehl.txt"), QByteArray(2 * expected.size(), 'x'));
+        QVERIFY(::link(QFile::encodeName(f.Path("befehl.txt")).constData(), QFile::encodeName(f.Path("zwei.txt")).constData()) == 0);
         QStringList arguments{command, "-o", f.Path("befehl.txt")};
         if (range)
             arguments << "--von" << QString::number(first) << "--bis" << QString::number(last);
         const TCommandRun run = RunCommand(arguments + FixturePaths(f, inputs));
         QCOMPARE(run.Errors, QByteArray());
         QCOMPARE(run.ExitCode, 0);
-        QVERIFY(ReadBytes(f.Path("befehl.txt")) == expected);
+        QVERIFY(ReadBytes(f.Path("befehl.txt")) == expected && ReadBytes(f.Path("zwei.txt")) == expected);
 
         arguments.replace(arguments.indexOf(f.Path("befehl.txt")), StandardOutput);
         const TCommandRun piped = RunCommand(arguments + FixturePaths(f, inputs));
@@ -294,6 +316,7 @@ private slots:
                                            << "befehl.png";
         QTest::newRow("festkomma as svg") << QStringList{"--darstellung", "festkomma"} << int(FixedPoint) << 0
                                           << "befehl.svg";
+        QTest::newRow("zoom in hexadecimal") << QStringList{"--zoom", "0x3"} << int(FixedPoint) << 3 << "befehl.png";
     }
 
     // The window as it starts, the file opened, the representation chosen
@@ -332,10 +355,16 @@ private slots:
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<int>("fileSizeLimit");
         QTest::addColumn<QString>("message");
-        QTest::newRow("folder missing") << "fehlt/aus.txt" << false << 0 << "Den Ordner {dir}/fehlt gibt es nicht.";
-        QTest::newRow("read-only output") << "aus.txt" << true << 0 << "Die Datei ist schreibgeschützt.";
-        QTest::newRow("output a folder") << "ordner" << false << 0 << "Das ist ein Ordner, keine Datei.";
-        QTest::newRow("disk full half way") << "aus.txt" << false << 50000 << "Zu wenig Speicherplatz.";
+        QTest::addColumn<bool>("asNobody");
+        QTest::newRow("folder missing") << "fehlt/aus.txt" << false << 0 << "Den Ordner {dir}/fehlt gibt es nicht." << false;
+        QTest::newRow("read-only output") << "aus.txt" << true << 0 << "Die Datei ist schreibgeschützt." << false;
+        QTest::newRow("output a folder") << "ordner" << false << 0 << "Das ist ein Ordner, keine Datei." << false;
+        QTest::newRow("disk full half way") << "aus.txt" << false << 50000 << "Zu wenig Speicherplatz." << false;
+        // Another user, where root may write anything.
+        QTest::newRow("new file, the user may not write the folder")
+            << "neu.txt" << false << 0 << "In den Ordner {dir} darf nicht geschrieben werden." << true;
+        QTest::newRow("root's file the user may not write") << "aus.txt" << false << 0
+                                                            << "Die Datei darf nicht geschrieben werden." << true;
     }
 
     void failedOutputLeavesNoHalfFile()
@@ -344,18 +373,28 @@ private slots:
         QFETCH(bool, readOnly);
         QFETCH(int, fileSizeLimit);
         QFETCH(QString, message);
+        QFETCH(bool, asNobody);
+        if (asNobody && ::geteuid() != 0)
+            QSKIP("needs root to run the command as another user");
         QTemporaryDir dir;
         WriteFailingInputs(dir.path());
         const QByteArray old("SO1 \r\n   1.00000 \r\n");
         WriteBytes(dir.filePath("aus.txt"), old);
+        // Value files are opened for reading and writing, as in the window.
+        for (const char* input : {"gut.kos", "gut.k1", "."})
+            if (asNobody)
+                SetOwnerAndMode(dir.filePath(input), *input == '.' ? 0 : NobodyId, 0, 0755);
         QVERIFY(QDir(dir.path()).mkdir("ordner"));
         if (readOnly)
             MakeReadOnly(dir.filePath("aus.txt"));
         const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
         const QString target = dir.filePath(output);
-        const TCommandRun run = RunCommand({"temperaturen", "-o", target, dir.filePath("gut.kos")},
-                                           fileSizeLimit > 0 ? static_cast<rlim_t>(fileSizeLimit) : RLIM_INFINITY);
+        const TCommandRun run = RunCommand({"temperaturen", "-o", target, dir.filePath("gut.kos")}, [=] {
+            Limit(RLIMIT_FSIZE, fileSizeLimit > 0 ? rlim_t(fileSizeLimit) : RLIM_INFINITY)();
+            if (asNobody && !BecomeNobody())
+                ::_exit(99);
+        });
         QCOMPARE(run.ExitCode, 2);
         QCOMPARE(FirstLine(run.Errors),
                  QStringLiteral("korav-auswertung: %1: %2").arg(target, message.replace("{dir}", dir.path())));
@@ -380,6 +419,9 @@ private slots:
                                                       << "{dir}/verweis.txt" << "{dir}/rec.k1";
         QTest::newRow("a hard link to the range's input") << range + QStringList{"{dir}/gut.kos"}
                                                           << "{dir}/zweiter-name.txt" << "{dir}/gut.kos";
+        // "-o -" with standard output appended to the input itself.
+        QTest::newRow("standard output into the range's input") << range + QStringList{"{dir}/gut.kos"} << "-"
+                                                                << "{dir}/gut.kos";
     }
 
     void outputIsNeverAnInput()
@@ -400,13 +442,15 @@ private slots:
 
         arguments.insert(1, "-o");
         arguments.insert(2, output);
-        const TCommandRun run = RunCommand(InFolder(arguments, dir.path()).replaceInStrings(
-            "{name}", QFileInfo(dir.path()).fileName()));
+        const bool standardOutput = output == StandardOutput;
+        const TCommandRun run = RunCommand(
+            InFolder(arguments, dir.path()).replaceInStrings("{name}", QFileInfo(dir.path()).fileName()),
+            standardOutput ? StandardOutputTo(inFolder(input)) : [] {});
         QCOMPARE(run.ExitCode, 2);
         QCOMPARE(FirstLine(run.Errors),
                  QStringLiteral("korav-auswertung: %1: Die Ausgabe ist dieselbe Datei wie die Eingabe %2; es wurde "
                                 "nichts geschrieben.")
-                     .arg(inFolder(output), inFolder(input)));
+                     .arg(standardOutput ? QStringLiteral("Standardausgabe") : inFolder(output), inFolder(input)));
         QCOMPARE(ReadBytes(inFolder(input)), old);
         QVERIFY(QFileInfo(dir.filePath("verweis.txt")).isSymLink());
     }
@@ -430,6 +474,52 @@ private slots:
         QVERIFY(!QFileInfo(dir.filePath("ausgabe")).isFile());
         const TCommandRun piped = RunCommand(QStringList{"bereich", "-o", StandardOutput} + range);
         QCOMPARE(received.left(std::max<ssize_t>(count, 0)), piped.Output);
+    }
+
+    // What a full device, a closed standard output or too little memory for
+    // a picture's pixels does not take whole is a failure that writes nothing.
+    void outputsThatFail_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("standardOutput");  // or "memory": 150 MB, amid what zoom 0 and 10 need
+        QTest::addColumn<QString>("message");
+        const QStringList range{"bereich", "--von", "0", "--bis", "9", "-o", "-", "{dir}/gut.kos"};
+        const QStringList picture{"bild", "{dir}/gut.kos", "--zoom"};
+        const QString full = "/dev/full", fullDisk = QStringLiteral("Standardausgabe: Zu wenig Speicherplatz.");
+        const QString closed = QStringLiteral("Standardausgabe: Die Standardausgabe ist geschlossen.");
+        const QString memory = QStringLiteral(": Zu wenig Arbeitsspeicher für das Bild.");
+        QTest::newRow("help into a full device") << QStringList{"--help"} << full << fullDisk;
+        QTest::newRow("version into a full device") << QStringList{"--version"} << full << fullDisk;
+        QTest::newRow("a range into a full device") << range << full << fullDisk;
+        QTest::newRow("version to a closed standard output") << QStringList{"--version"} << "closed" << closed;
+        QTest::newRow("a range to a closed standard output") << range << "closed" << closed;
+        QTest::newRow("largest zoom into a file") << picture + QStringList{"10", "-o", "{dir}/alt.png"} << "memory"
+                                                  << "{dir}/alt.png" + memory;
+        QTest::newRow("largest zoom to standard output") << picture + QStringList{"10", "-o", "-"} << "memory"
+                                                         << "Standardausgabe" + memory;
+        QTest::newRow("the start's picture") << picture + QStringList{"0", "-o", "{dir}/alt.png"} << "memory" << "";
+    }
+
+    void outputsThatFail()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, standardOutput);
+        QFETCH(QString, message);
+        const bool memory = standardOutput == QLatin1String("memory");
+#ifdef __SANITIZE_ADDRESS__
+        if (memory)
+            QSKIP("the address sanitizer reserves more address space than the limit");
+#endif
+        QTemporaryDir dir;
+        WriteFailingInputs(dir.path());
+        WriteBytes(dir.filePath("alt.png"), "alt");
+        const TCommandRun run = RunCommand(InFolder(arguments, dir.path()),
+                                           memory ? Limit(RLIMIT_AS, 150'000'000) : StandardOutputTo(standardOutput));
+        QCOMPARE(run.ExitCode, message.isEmpty() ? 0 : 2);
+        QCOMPARE(QString::fromUtf8(run.Errors),
+                 message.isEmpty() ? QString() : "korav-auswertung: " + message.replace("{dir}", dir.path()) + '\n');
+        QCOMPARE(ReadBytes(dir.filePath("alt.png")).startsWith("\x89PNG"), message.isEmpty());
+        QCOMPARE(run.Output, QByteArray());
     }
 
     void warnsOfABaseFileWithoutSiblings()

@@ -1,5 +1,6 @@
 #include "diagram/AxisSetup.h"
 #include "diagram/Canvas.h"
+#include "diagram/DiagramScene.h"
 #include "diagram/DragRectangle.h"
 #include "diagram/DragSelection.h"
 #include "diagram/TDiagram.h"
@@ -325,26 +326,31 @@ private slots:
         QTest::addColumn<TNumberMode>("mode");
         QTest::addColumn<int>("value");
         QTest::addColumn<int>("rise");
-        QTest::newRow("fixed 1024") << FixedPoint << 1024 << 3;
-        QTest::newRow("fixed -32768") << FixedPoint << -32768 << -98;
-        QTest::newRow("integer 10000") << IntegerMode << 10000 << 31;
-        QTest::newRow("hex -1") << HexMode << -1 << 201;
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("comparison");
+        QTest::newRow("fixed 1024") << FixedPoint << 1024 << 3 << 300 << false;
+        QTest::newRow("fixed -32768") << FixedPoint << -32768 << -98 << 300 << false;
+        QTest::newRow("integer 10000") << IntegerMode << 10000 << 31 << 300 << false;
+        QTest::newRow("hex -1") << HexMode << -1 << 201 << 300 << false;
+        QTest::newRow("the last value") << FixedPoint << 1024 << 3 << ValueCount - 1 << false;
+        QTest::newRow("over the same comparison curve") << FixedPoint << 1024 << 3 << 300 << true;
     }
 
-    // The other values lie on the x axis, three rows away at the least.
+    // The other values lie on the x axis, three rows away at the least. A
+    // comparison curve lies behind the curve: where they meet, the curve shows.
     void curvePoints()
     {
         QFETCH(TNumberMode, mode);
         QFETCH(int, value);
         QFETCH(int, rise);
+        QFETCH(int, index);
+        QFETCH(bool, comparison);
         TSetup setup(mode);
         TValueBuffer values{};
-        values[300] = std::int16_t(value);
-        const QImage image = Render(setup.size, [&](TCanvas& canvas) {
-            setup.diagram.DrawFrame(canvas);
-            DrawRedCurve(setup.diagram, canvas, values, mode);
-        });
-        const int x = setup.diagram.ColumnOf(300);
+        values[std::size_t(index)] = std::int16_t(value);
+        const TDiagramScene scene{&values, mode, Red, 1, {comparison ? &values : nullptr, Blue}, {}, 0.0};
+        const QImage image = Render(setup.size, [&](TCanvas& canvas) { PaintDiagram(canvas, setup.diagram, scene); });
+        const int x = setup.diagram.ColumnOf(index);
         const int y = setup.diagram.OriginY - rise;
         QCOMPARE(CountColor(image, QRect(x - 3, y - 2, 7, 5), Red), 1);
         QCOMPARE(Bgr(image, x, y), Red);

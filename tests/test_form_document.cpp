@@ -391,6 +391,29 @@ private slots:
         QVERIFY(!f->Form->Document().Modified());
     }
 
+    void saveAsksWhenAnotherProgramChangedTheFile_data()
+    {
+        QTest::addColumn<TAnswer>("answer");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::newRow("Ja saves") << TAnswer::Yes << QByteArray("\x05\x00", 2);
+        QTest::newRow("Nein keeps the other program's file") << TAnswer::No << QByteArray("\x07\x07", 2);
+    }
+
+    // A second writer's change is not undone without a question.
+    void saveAsksWhenAnotherProgramChangedTheFile()
+    {
+        QFETCH(TAnswer, answer);
+        auto f = TFormFixture::WithDocument(IntegerMode);
+        f->TypeValue(1, QStringLiteral("5"));
+        WriteBytes(f->Path("a.kos"), QByteArray(ValueFileSize + 2, '\7'));
+        f->Windows.Answers.push_back(answer);
+        f->Key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(f->Windows.Confirmations,
+                 QStringList{"a.kos wurde außerhalb des Editors geändert. Trotzdem speichern?"});
+        QTEST(ReadBytes(f->Path("a.kos")).mid(2, 2), "kept");
+        QCOMPARE(f->Form->Document().Modified(), answer == TAnswer::No);
+    }
+
     void resizeFitsPanes_data()
     {
         QTest::addColumn<QSize>("size");

@@ -131,7 +131,8 @@ private slots:
         QTest::newRow("png by its name") << "b.png" << 2 << "b.png" << QByteArray("\x89PNG");
         QTest::newRow("svg by the file type") << "b" << 2 << "b.svg" << QByteArray("<?xml");
         QTest::newRow("pdf by its name in capitals") << "b.PDF" << 1 << "b.PDF" << QByteArray("%PDF-");
-        QTest::newRow("other extension keeps it") << "b.v2" << 3 << "b.v2.pdf" << QByteArray("%PDF-");
+        QTest::newRow("other extension is refused") << "b.v2" << 3 << "" << QByteArray();
+        QTest::newRow("jpg is refused") << "b.jpg" << 1 << "" << QByteArray();
     }
 
     void nameOrFileTypeChoosesTheFormat()
@@ -142,8 +143,9 @@ private slots:
         QFETCH(QByteArray, magic);
         auto f = OpenCurve();
         SavePicture(*f, name, filter);
-        QCOMPARE(f->Windows.Errors, QStringList());
-        QCOMPARE(QDir(f->Dir.path()).entryList({"b*"}, QDir::Files), QStringList{written});
+        const QStringList refusal{name + " endet nicht auf .png, .svg oder .pdf."};
+        QCOMPARE(f->Windows.Errors, written.isEmpty() ? refusal : QStringList());
+        QCOMPARE(QDir(f->Dir.path()).entryList({"b*"}, QDir::Files), written.isEmpty() ? QStringList() : QStringList{written});
         QVERIFY(ReadBytes(f->Path(written)).startsWith(magic));
         QCOMPARE(f->Windows.Dialogs.front().FileName, f->Path("kurve.png"));
     }

@@ -1,6 +1,9 @@
 #include "coresupport/TestFiles.h"
+#include "values/FileReplacement.h"
 #include "values/IoError.h"
+#include "values/PosixFile.h"
 #include "values/ValueFile.h"
+#include "values/WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,11 +11,16 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <thread>
 
 class TestValueFile : public QObject {
     Q_OBJECT
@@ -47,6 +55,7 @@ private:
         }
         return 0;
     }
+
 
 private slots:
     void loadDecodesLittleEndianSignedValues()
@@ -88,22 +97,27 @@ private slots:
         QVERIFY(buffer == before);
     }
 
+    // A load that finds no file, and the message of a command that needs one.
     void loadOfNoFileChangesNothing_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("missing file") << path("missing.kos");
-        QTest::newRow("folder") << dir_.path();
-        QTest::newRow("missing folder") << path("nowhere/x.kos");
-        QTest::newRow("empty name") << QString();
-        QTest::newRow("NUL in name") << path(QStringLiteral("a%1b").arg(QChar(u'\0')));
+        QTest::addColumn<QString>("message");
+        const QString notFound = QStringLiteral("Datei nicht gefunden");
+        QTest::newRow("missing file") << path("missing.kos") << notFound;
+        QTest::newRow("folder") << dir_.path() << QFileInfo(dir_.path()).fileName() + " ist ein Ordner, keine Datei";
+        QTest::newRow("missing folder") << path("nowhere/x.kos") << notFound;
+        QTest::newRow("empty name") << QString() << notFound;
+        QTest::newRow("NUL in name") << path(QStringLiteral("a%1b").arg(QChar(u'\0'))) << notFound;
     }
 
     void loadOfNoFileChangesNothing()
     {
         QFETCH(QString, name);
+        QFETCH(QString, message);
         TValueBuffer buffer = filled(5);
         QVERIFY(!LoadValueFile(name, buffer));
         QVERIFY(buffer == filled(5));
+        QCOMPARE(NoFileError(name).Text(), message);
     }
 
     void saveKeepsTailAndGrowsShortFiles_data()
@@ -151,10 +165,9 @@ private slots:
         QTest::newRow("folder as file") << dir_.path() << 5;
         QTest::newRow("NUL in name") << path(QStringLiteral("a%1b").arg(QChar(u'\0'))) << 3;
         QTest::newRow("full disk") << QStringLiteral("/dev/full") << 101;
-        // A pipe cannot be written at an offset: the write itself fails with
-        // a system error, which is no full disk.
+        // Nobody reads the pipe: the save says so at once instead of waiting.
         const QString pipe = fifo("pipe.kos");
-        QTest::newRow("pipe") << pipe << IoCodeFromErrno(ESPIPE, pipe);
+        QTest::newRow("pipe") << pipe << IoCodeFromErrno(ENXIO, pipe);
     }
 
     void saveFailures()
@@ -183,31 +196,49 @@ private slots:
         QCOMPARE(status, 101);
     }
 
-    // Writes stop at 4096 bytes, as on a disk with that much room.
+    // Writes stop at 4096 bytes, as on a disk with that much room; or the
+    // save is killed once its new content is on the disk, before that takes
+    // the file's place.
     void failedSaveKeepsEveryOldByte_data()
     {
         QTest::addColumn<int>("existingSize");
-        QTest::newRow("new name") << -1;
-        QTest::newRow("100 bytes") << 100;
-        QTest::newRow("5000 bytes") << 5000;
-        QTest::newRow("6000 bytes, the tail kept") << 6000;
+        QTest::addColumn<bool>("killed");
+        QTest::newRow("new name") << -1 << false;
+        QTest::newRow("100 bytes") << 100 << false;
+        QTest::newRow("5000 bytes") << 5000 << false;
+        QTest::newRow("6000 bytes, the tail kept") << 6000 << false;
+        QTest::newRow("killed, new name") << -1 << true;
+        QTest::newRow("killed, 6000 bytes") << 6000 << true;
     }
 
     void failedSaveKeepsEveryOldByte()
     {
         QFETCH(int, existingSize);
+        QFETCH(bool, killed);
         QTemporaryDir folder;
+        if (killed && ::close(::open(QFile::encodeName(folder.path()).constData(), O_TMPFILE | O_WRONLY, 0600)) != 0)
+            QSKIP("the test folder's file system has no unnamed files");
         const QString name = folder.filePath("werte.kos");
         const QByteArray old = PatternBytes(std::max(existingSize, 0));
         if (existingSize >= 0)
             WriteBytes(name, old);
         const QStringList before = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
-        const int status = RunWithFileSizeLimit(4096, [&] {
-            return errorCode([&] { SaveValueFile(name, filled(9)); });
-        });
-        QCOMPARE(status, 101);
+        const auto save = [&] { return errorCode([&] { SaveValueFile(name, filled(9)); }); };
+        const auto kill = [&] { SetBeforeReplacingHook(+[] { ::raise(SIGKILL); }); return save(); };
+        QCOMPARE(killed ? RunInOtherProcess(kill) : RunWithFileSizeLimit(4096, save), killed ? -1 : 101);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), before);
         QCOMPARE(ReadBytes(name), old);
+    }
+
+    // A name of 254 bytes in characters of two: the temporary name beside it
+    // must keep within the 255 bytes a name may have too.
+    void saveUnderANameLongInBytes()
+    {
+        const QString name = path(QString(125, u'ä') + ".kos");
+        WriteBytes(name, PatternBytes(5200));
+        SaveValueFile(name, filled(2));
+        TValueBuffer back{};
+        QVERIFY(LoadValueFile(name, back) && back == filled(2));
     }
 
     // Every name that showed the file shows the saved values, and a link
@@ -260,31 +291,101 @@ private slots:
         QCOMPARE(QDir(folder.path() + "/daten").entryList(QDir::Files | QDir::Hidden), QStringList{"werte.kos"});
     }
 
-    // A user may write the file but not its folder: the save goes in place.
-    void saveWhereTheFolderTakesNoNewFile()
+    // Another user than root saves: where a replacement would not keep owner
+    // and group, or the folder takes no new file, the file is written in
+    // place and stays the same file; one the user may not write is refused.
+    void saveAsAnotherUser_data()
     {
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<QList<int>>("fileOwnerGroupMode");
+        QTest::addColumn<int>("code");
+        const int nobody = int(NobodyId);
+        QTest::newRow("own file, the folder takes no new file") << 0755 << QList{nobody, nobody, 0644} << 0;
+        QTest::newRow("root's file for the group") << 0775 << QList{0, nobody, 0664} << 0;
+        QTest::newRow("world-writable file, sticky folder") << 01777 << QList{0, 0, 0666} << 0;
+        QTest::newRow("root's file the user may not write") << 0777 << QList{0, 0, 0644} << 5;
+    }
+
+    void saveAsAnotherUser()
+    {
+        QFETCH(int, folderMode);
+        QFETCH(QList<int>, fileOwnerGroupMode);
+        QFETCH(int, code);
         if (::geteuid() != 0)
-            QSKIP("needs root to hand the file to another user");
+            QSKIP("needs root to hand the files to other users");
         QTemporaryDir folder;
-        const QByteArray path = QFile::encodeName(folder.path());
-        QVERIFY(::chmod(path.constData(), 0755) == 0);
         const QString name = folder.filePath("werte.kos");
         WriteBytes(name, PatternBytes(6000));
-        constexpr uid_t Nobody = 65534;
-        QVERIFY(::chown(QFile::encodeName(name).constData(), Nobody, Nobody) == 0);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
-                ::_exit(99);
-            ::_exit(errorCode([&] { SaveValueFile(name, filled(4)); }));
-        }
-        int status = -1;
-        ::waitpid(child, &status, 0);
-        QCOMPARE(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+        SetOwnerAndMode(name, fileOwnerGroupMode[0], fileOwnerGroupMode[1], fileOwnerGroupMode[2]);
+        // The folder is root's and belongs to the file's group.
+        SetOwnerAndMode(folder.path(), 0, fileOwnerGroupMode[1], folderMode);
+        struct stat before {}, after {};
+        ::stat(QFile::encodeName(name).constData(), &before);
+        QCOMPARE(RunInOtherProcess([&] { return BecomeNobody() ? errorCode([&] { SaveValueFile(name, filled(4)); }) : 99; }),
+                 code);
+        ::stat(QFile::encodeName(name).constData(), &after);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(QList({after.st_uid, after.st_gid}), QList({before.st_uid, before.st_gid}));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"werte.kos"});
+        QCOMPARE(ReadBytes(name).mid(ValueFileSize), PatternBytes(6000).mid(ValueFileSize));
         TValueBuffer back{};
         QVERIFY(LoadValueFile(name, back));
-        QVERIFY(back == filled(4));
-        QCOMPARE(ReadBytes(name).mid(ValueFileSize), PatternBytes(6000).mid(ValueFileSize));
+        QCOMPARE(back == filled(4), code == 0);
+    }
+
+    // Nothing waits for a reader; one that leaves or takes nothing ends the
+    // write, not the program. `reader`: the bytes the reader takes before it
+    // leaves; -1: there is none, -2: a socket instead of a pipe.
+    void specialTargets_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<int>("reader");
+        QTest::addColumn<QString>("message");
+        const QString noReader = QStringLiteral("Aus ziel.kos liest niemand");
+        QTest::newRow("save into a pipe") << true << ValueFileSize << "";
+        QTest::newRow("save into a pipe nobody reads") << true << -1 << noReader;
+        QTest::newRow("save into a socket") << true << -2 << "ziel.kos ist ein Socket; in ihn kann nicht geschrieben werden";
+        QTest::newRow("a megabyte into a pipe") << false << (1 << 20) << "";
+        QTest::newRow("a megabyte, the reader leaves") << false << 1000 << noReader;
+        QTest::newRow("a megabyte, the reader stalls") << false << 0 << noReader;
+    }
+
+    void specialTargets()
+    {
+        QFETCH(bool, save);
+        QFETCH(int, reader);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        const QString target = folder.filePath("ziel.kos");
+        const QByteArray name = QFile::encodeName(target);
+        const int socket = reader == -2 ? ::socket(AF_UNIX, SOCK_STREAM, 0) : -1;
+        sockaddr_un address{AF_UNIX, {}};
+        std::copy_n(name.constData(), name.size(), address.sun_path);
+        QVERIFY(socket >= 0 ? ::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0
+                            : ::mkfifo(name.constData(), 0644) == 0);
+        // Open before the write, and for writing too, so that its reads wait.
+        const int end = reader >= 0 ? ::open(name.constData(), O_RDWR) : socket;
+        QByteArray received(std::max(reader, 0), '\0');
+        std::thread reading([&] {
+            for (ssize_t done = 0, n = 1; done < received.size() && n > 0; done += std::max<ssize_t>(n, 0))
+                n = ::read(end, received.data() + done, std::size_t(received.size() - done));
+            if (reader > 0)
+                ::close(end);
+        });
+        WriteValues(folder.filePath("muster.kos"), filled(6));
+        const QByteArray bytes = save ? ReadBytes(folder.filePath("muster.kos")) : PatternBytes(1 << 20);
+        QString error;
+        try {
+            save ? void(SaveValueFile(target, filled(6))) : WriteWholeFile(target, bytes);
+        } catch (const EInOutError& failure) {
+            error = failure.Text();
+        }
+        QCOMPARE(error, message);
+        reading.join();
+        if (reader <= 0)
+            ::close(end);
+        if (message.isEmpty())
+            QCOMPARE(received, bytes);
     }
 
     void messages_data()

@@ -7,6 +7,11 @@
 
 EInOutError::EInOutError(int code) : EKoravError(IoErrorMessage(code)), code_(code) {}
 
+EInOutError::EInOutError(int code, const QString& text, QString reason)
+    : EKoravError(text), code_(code), reason_(std::move(reason))
+{
+}
+
 QString IoErrorMessage(int code)
 {
     switch (code) {
@@ -58,7 +63,10 @@ void ThrowIoError(int error, const QString& path)
 bool IsReadOnlyFile(const QString& path)
 {
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return false;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && IsReadOnlyMode(info);
+}
+
+bool IsReadOnlyMode(const struct stat& info)
+{
     return S_ISREG(info.st_mode) && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }

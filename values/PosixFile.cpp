@@ -3,9 +3,11 @@
 #include "values/IoError.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,17 +18,21 @@ TPosixFile::TPosixFile(const QString& path, int flags, bool mustOpen) : path_(pa
     if (!IsUsableFileName(path)) {
         if (mustOpen)
             throw EInOutError(IoCode::InvalidName);
-        errno = EINVAL;
+        errno = openError_ = EINVAL;
         return;
     }
     do {
         fd_ = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC, 0666);
     } while (fd_ < 0 && errno == EINTR);
-    if (fd_ < 0 && mustOpen)
-        ThrowIoError(errno, path);
+    if (fd_ >= 0)
+        return;
+    openError_ = errno;
+    if (mustOpen)
+        ThrowIoError(openError_, path);
 }
 
-TPosixFile::TPosixFile(TPosixFile&& other) noexcept : path_(std::move(other.path_)), fd_(other.fd_)
+TPosixFile::TPosixFile(TPosixFile&& other) noexcept
+    : path_(std::move(other.path_)), fd_(other.fd_), openError_(other.openError_)
 {
     other.fd_ = -1;
 }
@@ -48,7 +54,7 @@ std::size_t TPosixFile::Repeat(std::size_t size, Call call)
     std::size_t done = 0;
     while (done < size) {
         const ssize_t n = call(done);
-        if (n < 0 && errno == EINTR)
+        if (n < 0 && (errno == EINTR || (errno == EAGAIN && WaitUntilWritable())))
             continue;
         if (n < 0)
             ThrowIoError(errno, path_);
@@ -95,10 +101,31 @@ QByteArray TPosixFile::ReadFrom(std::size_t offset)
     }
 }
 
-bool TPosixFile::IsSoleRegularFile() const
+// True once the other end takes bytes again or has gone (the next write
+// then says so); false when it took none for StallLimitMs.
+bool TPosixFile::WaitUntilWritable() const
+{
+    pollfd ready{fd_, POLLOUT, 0};
+    int result = 0;
+    do {
+        result = ::poll(&ready, 1, StallLimitMs);
+    } while (result < 0 && errno == EINTR);
+    errno = EAGAIN;
+    return result > 0;
+}
+
+struct stat TPosixFile::Status() const
 {
     struct stat info {};
-    return ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1;
+    if (::fstat(fd_, &info) != 0)
+        ThrowIoError(errno, path_);
+    return info;
+}
+
+void TPosixFile::Truncate(std::size_t size)
+{
+    if (::ftruncate(fd_, static_cast<off_t>(size)) != 0)
+        ThrowIoError(errno, path_);
 }
 
 void TPosixFile::Flush()
@@ -126,4 +153,13 @@ bool IsExistingFile(const QString& path)
 bool IsUsableFileName(const QString& path)
 {
     return !path.isEmpty() && !path.contains(QChar(u'\0'));
+}
+
+EInOutError NoFileError(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isDir())
+        return EInOutError(IoCode::FileNotFound);
+    return EInOutError(IoCode::AccessDenied, QStringLiteral("%1 ist ein Ordner, keine Datei").arg(info.fileName()),
+                       QStringLiteral("Das ist ein Ordner, keine Datei"));
 }

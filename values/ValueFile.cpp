@@ -1,22 +1,22 @@
 #include "values/ValueFile.h"
 
-#include "values/FileReplacement.h"
+#include "values/FileLook.h"
 #include "values/IoError.h"
-#include "values/PosixFile.h"
+#include "values/WholeFile.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QtEndian>
 
-#include <cerrno>
 #include <fcntl.h>
 
 namespace {
 
 using TRecord = std::array<char, ValueFileSize>;
 
-TRecord RecordFromBuffer(const TValueBuffer& buffer)
+QByteArray RecordFromBuffer(const TValueBuffer& buffer)
 {
-    TRecord record{};
+    QByteArray record(ValueFileSize, '\0');
     for (int i = 0; i < ValueCount; ++i)
         qToLittleEndian<std::int16_t>(buffer[i], record.data() + 2 * i);
     return record;
@@ -28,56 +28,47 @@ void CopyRecordToBuffer(const TRecord& record, TValueBuffer& buffer)
         buffer[i] = qFromLittleEndian<std::int16_t>(record.data() + 2 * i);
 }
 
-void RefuseReadOnly(const QString& name)
+// Reading would wait for a writer or take a device's endless bytes.
+[[noreturn]] void ThrowNoValueFile(const TFileLook& source)
 {
-    if (IsReadOnlyFile(name))
-        throw EInOutError(IoCode::AccessDenied);
-}
-
-// Where the file cannot be replaced as a whole (other names share it, it is
-// no regular file, its folder takes no new file), it is overwritten in place.
-void WriteRecordInPlace(TPosixFile& file, const TRecord& record)
-{
-    if (file.WriteAt0(record.data(), record.size()) < record.size())
-        throw EInOutError(IoCode::DiskFull);
-    file.Close();
-}
-
-[[nodiscard]] bool ReplaceWithRecord(const QString& name, TPosixFile& existing, const TRecord& record)
-{
-    QByteArray content(record.data(), static_cast<qsizetype>(record.size()));
-    if (existing.IsOpen())
-        content += existing.ReadFrom(record.size());
-    return ReplaceFile(name, content) == TReplaceResult::Replaced;
+    throw EInOutError(IoCodeFromErrno(ESPIPE, source.Name()),
+                      QStringLiteral("%1 ist keine gewöhnliche Datei, sondern eine Pipe oder ein Gerät, und lässt "
+                                     "sich nicht als Wertedatei lesen")
+                          .arg(QFileInfo(source.Name()).fileName()),
+                      QStringLiteral("Das ist keine gewöhnliche Datei, sondern eine Pipe oder ein Gerät, und lässt "
+                                     "sich nicht als Wertedatei lesen"));
 }
 
 }  // namespace
 
-bool LoadValueFile(const QString& name, TValueBuffer& buffer)
+bool LoadValueFile(const QString& name, TValueBuffer& buffer, TFileStamp* seen)
 {
-    if (!IsExistingFile(name))
+    const TFileLook source(name);
+    if (!source.Exists() || source.IsFolder())
         return false;
-    RefuseReadOnly(name);
-    TPosixFile file(name, O_RDWR);
+    if (source.IsSpecial())
+        ThrowNoValueFile(source);
+    if (source.IsReadOnly())
+        throw EInOutError(IoCode::AccessDenied);
+    TPosixFile file = source.Reopen(O_RDWR);
     TRecord record{};
     if (file.ReadAt0(record.data(), record.size()) < record.size())
         throw EInOutError(IoCode::ReadPastEnd);
+    if (seen)
+        *seen = StampOf(file.Status());
     file.Close();
     CopyRecordToBuffer(record, buffer);
     return true;
 }
 
-void SaveValueFile(const QString& name, const TValueBuffer& buffer)
+// A pipe or a device has no bytes after the values to keep.
+std::optional<TFileStamp> SaveValueFile(const QString& name, const TValueBuffer& buffer, TWaitForReader wait)
 {
-    RefuseReadOnly(name);
-    const TRecord record = RecordFromBuffer(buffer);
-    TPosixFile existing = TPosixFile::TryOpen(name, O_RDWR);
-    if (!existing.IsOpen() && errno != ENOENT)
-        ThrowIoError(errno, name);
-    if ((!existing.IsOpen() || existing.IsSoleRegularFile()) && ReplaceWithRecord(name, existing, record))
-        return;
-    TPosixFile file = existing.IsOpen() ? std::move(existing) : TPosixFile(name, O_RDWR | O_CREAT | O_TRUNC);
-    WriteRecordInPlace(file, record);
+    const TFileLook target(name);
+    QByteArray content = RecordFromBuffer(buffer);
+    if (target.IsRegular() && !target.IsReadOnly())
+        content += target.Reopen(O_RDONLY).ReadFrom(ValueFileSize);
+    return WriteWholeOutput(target, content, {IoCode::AccessDenied, wait});
 }
 
 bool IsValueFileName(const QString& name)

@@ -1,17 +1,38 @@
 #pragma once
 
+#include "values/FileStamp.h"
+#include "values/StreamOutput.h"
+
 #include <QByteArray>
 #include <QString>
 
-// Writes `bytes` as the whole new content of the file `path`. A regular file
-// or a new name is replaced only once the new file is complete and flushed
-// to the disk, so a failure leaves any old file as it was and no new one. A
-// target that exists and is no regular file (a named pipe, a device) is
-// opened and written directly, as a shell's redirection would, and stays
-// what it is. Throws EInOutError; a regular target without write permission
-// fails with code 105.
-void WriteWholeFile(const QString& path, const QByteArray& bytes);
+#include <optional>
 
-// True when `path` names something that exists and is neither a regular
-// file nor a folder, after following links.
-[[nodiscard]] bool IsSpecialFile(const QString& path);
+class TFileLook;
+
+// How an output treats what it finds: the code that refuses a read-only
+// file, and whether a pipe waits for its reader.
+struct TOutputRules {
+    int ReadOnlyCode;
+    TWaitForReader Wait = TWaitForReader::No;
+};
+
+// Writes `bytes` as the whole new content of the file seen in `target`, by
+// the same rules for every output of the program:
+// - a pipe or a device is written directly (StreamOutput.h) and stays what
+//   it is;
+// - a read-only regular file is refused before anything is written, also
+//   for root;
+// - a regular file or a free name is replaced only once the new file is
+//   complete and flushed to the disk (FileReplacement.h), so a failure
+//   leaves any old file as it was and no new one;
+// - a file that other names share, and a file that cannot be replaced with
+//   its owner and group kept or whose folder takes no new file or refuses
+//   the rename, is overwritten in place, so that every name keeps showing it
+//   and it keeps its owner.
+// Returns the stamp of the regular file written. Throws EInOutError.
+std::optional<TFileStamp> WriteWholeOutput(const TFileLook& target, const QByteArray& bytes,
+                                           const TOutputRules& rules);
+
+// WriteWholeOutput for the name `path`; a read-only file fails with code 105.
+void WriteWholeFile(const QString& path, const QByteArray& bytes, TWaitForReader wait = TWaitForReader::No);

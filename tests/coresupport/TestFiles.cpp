@@ -4,6 +4,7 @@
 #include <QtEndian>
 
 #include <csignal>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -57,4 +58,25 @@ int RunWithFileSizeLimit(long limit, const std::function<int()>& body)
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int RunInOtherProcess(const std::function<int()>& body)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(body());
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool BecomeNobody()
+{
+    return ::setgroups(0, nullptr) == 0 && ::setgid(NobodyId) == 0 && ::setuid(NobodyId) == 0;
+}
+
+void SetOwnerAndMode(const QString& path, uid_t owner, gid_t group, mode_t mode)
+{
+    if (::chown(QFile::encodeName(path).constData(), owner, group) || ::chmod(QFile::encodeName(path).constData(), mode))
+        qFatal("cannot hand a test file over");
 }

@@ -87,14 +87,15 @@ held_open() {
 }
 
 saved() {
-    ! cmp -s "$document" "$work/blank.kos" && ! held_open "$document"
+    [ -e "$document" ] && ! held_open "$document"
 }
 
 # Runs the command that saves and waits until the editor has written the file
-# and closed it. The file is blanked first, so that a save is seen also where
-# it writes the bytes the file already holds.
+# and closed it. The file is removed first, so that a save is seen also where
+# it writes the bytes the file already holds; a file blanked by this script
+# would be another program's change, which the editor asks about.
 save_with() {
-    cp "$work/blank.kos" "$document"
+    rm -f "$document"
     "$@"
     wait_for "the file to be saved" saved
 }
