@@ -14,8 +14,7 @@
 #include <QToolButton>
 
 TDiagramPane::TDiagramPane(QWidget* client)
-    : scrollBox_(Place(new QScrollArea(client), "ScrollBox1", 200, 184, 401, 257)),
-      paintBox_(new TPaintBox()),
+    : scrollBox_(Place(new QScrollArea(client), "ScrollBox1", 200, 184, 401, 257)), paintBox_(new TPaintBox()),
       diagram_(QSize(SurfaceWidth, UnzoomedHeight()))
 {
     scrollBox_->setWidgetResizable(false);

@@ -24,16 +24,15 @@ TEditorArguments ParseEditorArguments(const QStringList& arguments)
 
 QString EditorUsage()
 {
-    return QStringLiteral(
-        "Aufruf: KoravEditor [DATEI]\n"
-        "\n"
-        "Der KORAV-Editor zeigt und bearbeitet Wertedateien (.kos, .koe, .k1 bis .k99)\n"
-        "mit je 2500 Werten. Mit DATEI startet er mit dieser Datei geöffnet, wie\n"
-        "\"Öffnen...\" sie öffnet.\n"
-        "\n"
-        "Optionen:\n"
-        "  -h, --help   zeigt diese Hilfe und endet\n"
-        "  --version    zeigt die Version und endet\n"
-        "\n"
-        "Auswertungen ohne Fenster: korav-auswertung --help\n");
+    return QStringLiteral("Aufruf: KoravEditor [DATEI]\n"
+                          "\n"
+                          "Der KORAV-Editor zeigt und bearbeitet Wertedateien (.kos, .koe, .k1 bis .k99)\n"
+                          "mit je 2500 Werten. Mit DATEI startet er mit dieser Datei geöffnet, wie\n"
+                          "\"Öffnen...\" sie öffnet.\n"
+                          "\n"
+                          "Optionen:\n"
+                          "  -h, --help   zeigt diese Hilfe und endet\n"
+                          "  --version    zeigt die Version und endet\n"
+                          "\n"
+                          "Auswertungen ohne Fenster: korav-auswertung --help\n");
 }

@@ -19,7 +19,7 @@ std::vector<TSelectionRun> RunsOf(const std::vector<int>& rows)
     return runs.Runs();
 }
 
-}  // namespace
+} // namespace
 
 TListSelection::TListSelection(TListBox& list) : QObject(&list), list_(list)
 {
@@ -123,7 +123,8 @@ std::optional<int> TListSelection::RunStart(int line, int direction) const
     if (runs.empty())
         return std::nullopt;
     if (direction > 0) {
-        const auto next = std::find_if(runs.begin(), runs.end(), [line](const TSelectionRun& run) { return run.Start > line; });
+        const auto next =
+            std::find_if(runs.begin(), runs.end(), [line](const TSelectionRun& run) { return run.Start > line; });
         return (next != runs.end() ? *next : runs.front()).Start;
     }
     const auto previous =

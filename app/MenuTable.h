@@ -42,7 +42,10 @@ struct TMenu {
     std::vector<TMenuItem> Items;
 };
 
-[[nodiscard]] inline TMenuItem Separator() { return {}; }
+[[nodiscard]] inline TMenuItem Separator()
+{
+    return {};
+}
 
 // Qt's standard key of the platform, or `fallback` where the platform's
 // theme knows none (X11 without a desktop has no "save as").

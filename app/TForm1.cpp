@@ -29,7 +29,7 @@ namespace {
 constexpr int DesignWidth = 650;
 constexpr int DesignHeight = 500;
 
-}  // namespace
+} // namespace
 
 TForm1::TForm1(TWindowSystem& windowSystem, QWidget* parent)
     : QMainWindow(parent), windowSystem_(windowSystem), document_(std::make_unique<TDocument>())
@@ -92,8 +92,8 @@ void TForm1::CreateList(QWidget* client)
 
 void TForm1::CreateEditFields(QWidget* client)
 {
-    auto* label1 = Place(new QLabel(QStringLiteral("Anzahl der Dateien für Solarauswertung"), client), "Label1", 408,
-                         0, 187, 13);
+    auto* label1 =
+        Place(new QLabel(QStringLiteral("Anzahl der Dateien für Solarauswertung"), client), "Label1", 408, 0, 187, 13);
     Label2 = Place(new QLabel(QStringLiteral("KORAV ändern"), client), "Label2", 200, 0, 72, 13);
     // Labels size themselves to their text, whatever face the font falls back to.
     for (QLabel* label : {label1, Label2})

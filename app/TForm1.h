@@ -153,8 +153,7 @@ private:
     // Every handler the window system calls is wrapped here: an error it
     // raises ends it and is shown by the error display, never crossing Qt's
     // event loop.
-    template <typename... TArgs>
-    [[nodiscard]] std::function<void(TArgs...)> Guarded(void (TForm1::*handler)(TArgs...))
+    template <typename... TArgs> [[nodiscard]] std::function<void(TArgs...)> Guarded(void (TForm1::*handler)(TArgs...))
     {
         return [this, handler](TArgs... args) { Guard([&] { (this->*handler)(args...); }); };
     }

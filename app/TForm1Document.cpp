@@ -108,7 +108,7 @@ bool TForm1::ConfirmOverwriteOfOutsideChange()
     if (!document_->ChangedOutside())
         return true;
     const QString question = FileNamePart(document_->CurrentFileName()) +
-                             QStringLiteral(" wurde außerhalb des Editors geändert. Trotzdem speichern?");
+        QStringLiteral(" wurde außerhalb des Editors geändert. Trotzdem speichern?");
     return windowSystem_.Confirm(question, TButtons::YesNo) == TAnswer::Yes;
 }
 

@@ -21,7 +21,7 @@ QString DraggedValueFile(const QMimeData* data)
     return IsValueFileName(path) ? path : QString();
 }
 
-}  // namespace
+} // namespace
 
 void TForm1::OpenFile(const QString& name)
 {

@@ -46,7 +46,7 @@ bool TakeFieldKey(QLineEdit& edit, QKeyEvent& key)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
@@ -126,9 +126,8 @@ void TForm1::CommitEdit()
     if (lines.empty())
         document_->SetValues(lines, value);
     else
-        undoStack_->push(new TValueEdit(*document_, lines, value, [this](const std::vector<int>& edited) {
-            RestoreSelection(edited);
-        }));
+        undoStack_->push(new TValueEdit(*document_, lines, value,
+                                        [this](const std::vector<int>& edited) { RestoreSelection(edited); }));
     DeselectAll();
 }
 
@@ -140,9 +139,8 @@ void TForm1::Linearverbinden1Click()
     // All lines selected have no neighbour to bridge between.
     if (lines.empty() || int(lines.size()) == ValueCount)
         return;
-    undoStack_->push(new TLinearBridge(*document_, lines, [this](const std::vector<int>& bridged) {
-        RestoreSelection(bridged);
-    }));
+    undoStack_->push(
+        new TLinearBridge(*document_, lines, [this](const std::vector<int>& bridged) { RestoreSelection(bridged); }));
     UpdateMeanIfShown();
     ShowCurrentValueUnlessTyped();
 }

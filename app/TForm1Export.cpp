@@ -20,8 +20,8 @@ void TForm1::GrafikSpeichernClick()
 
 void TForm1::Temperaturen1Click()
 {
-    RunSolarEvaluation(*solarEvaluation_, TemperatureChannels, Edit2->text(), {windowSystem_, OpenDialog1, *exportState_},
-                       document_->CurrentFileName(), document_->Values());
+    RunSolarEvaluation(*solarEvaluation_, TemperatureChannels, Edit2->text(),
+                       {windowSystem_, OpenDialog1, *exportState_}, document_->CurrentFileName(), document_->Values());
 }
 
 void TForm1::Energie1Click()

@@ -23,7 +23,7 @@ std::optional<QString> ErrorOf(const std::function<void()>& handler)
     return std::nullopt;
 }
 
-}  // namespace
+} // namespace
 
 void TForm1::Guard(const std::function<void()>& handler)
 {

@@ -44,16 +44,17 @@ std::unique_ptr<QPrinter> LandscapePrinter()
     return printer;
 }
 
-}  // namespace
+} // namespace
 
 void TForm1::DiagrammalsBildspeichern1Click()
 {
     SavePictureDialog1.Filter = PictureFilter;
     SavePictureDialog1.DefaultExt = PictureSuffix(FilterFormat(SavePictureDialog1));
     SavePictureDialog1.FileName = SuggestedPictureName(document_->CurrentFileName(), SavePictureDialog1);
-    const std::optional<QString> path = ChooseSaveTarget(windowSystem_, SavePictureDialog1, [this](const QString& chosen) {
-        return WithPictureSuffix(chosen, FilterFormat(SavePictureDialog1));
-    });
+    const std::optional<QString> path =
+        ChooseSaveTarget(windowSystem_, SavePictureDialog1, [this](const QString& chosen) {
+            return WithPictureSuffix(chosen, FilterFormat(SavePictureDialog1));
+        });
     if (!path)
         return;
     WriteWholeFile(*path, EncodeDiagramPicture(pane_->Picture(Scene()), *PictureFormatOf(*path)));
@@ -86,7 +87,5 @@ void TForm1::Druckvorschau1Click()
 {
     // The preview paints from inside its own event loop: an error there is
     // shown like any other and must not leave it.
-    windowSystem_.ExecutePrintPreview(Printer(), [this](QPrinter& printer) {
-        Guard([&] { PrintDiagram(printer); });
-    });
+    windowSystem_.ExecutePrintPreview(Printer(), [this](QPrinter& printer) { Guard([&] { PrintDiagram(printer); }); });
 }

@@ -37,9 +37,10 @@ void TForm1::UpdateStatusBar()
         text = hover ? HoverStatusText(document_->Values(), *hover, NumberMode())
                      : SelectionStatusText(document_->Values(), SelectedLines(), NumberMode());
     }
-    statusBar_->Show(text, curves_.Comparison
-                               ? QStringLiteral("Vergleichskurve: ") + FileNamePart(curves_.Comparison->FileName)
-                               : QString());
+    statusBar_->Show(text,
+                     curves_.Comparison
+                         ? QStringLiteral("Vergleichskurve: ") + FileNamePart(curves_.Comparison->FileName)
+                         : QString());
 }
 
 void TForm1::PaintBox1MouseLeave()

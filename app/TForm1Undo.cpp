@@ -18,7 +18,7 @@ namespace {
 // Enough for a day's editing; a step of all 2500 values costs about 5 KB.
 constexpr int UndoLimit = 1000;
 
-}  // namespace
+} // namespace
 
 // The steps alone: whether the document changed since its last save, it
 // knows itself, and an undo brings it back to the state of the step.
@@ -42,8 +42,8 @@ void TForm1::Wiederherstellen1Click()
 void TForm1::UpdateUndoItems()
 {
     UpdateMenus();
-    for (const auto& [name, step] : {std::pair{"Rckgngig1", undoStack_->index() - 1},
-                                     std::pair{"Wiederherstellen1", undoStack_->index()}})
+    for (const auto& [name, step] :
+         {std::pair{"Rckgngig1", undoStack_->index() - 1}, std::pair{"Wiederherstellen1", undoStack_->index()}})
         menus_->Item(name).setText(UndoCaption(menus_->Caption(name), step));
 }
 
@@ -55,8 +55,9 @@ QString TForm1::UndoCaption(const QString& action, int step) const
     if (!command)
         return action;
     const auto* edit = dynamic_cast<const TValueEdit*>(command);
-    const QString what = edit ? QStringLiteral("Wert ") + FormatValue(edit->Value(), NumberMode(), UserDecimalSeparator())
-                              : QStringLiteral("Linear verbinden");
+    const QString what = edit
+        ? QStringLiteral("Wert ") + FormatValue(edit->Value(), NumberMode(), UserDecimalSeparator())
+        : QStringLiteral("Linear verbinden");
     return action + QStringLiteral(": ") + what + QStringLiteral(" in ") + LineCountText(command->IndexCount());
 }
 

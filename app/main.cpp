@@ -36,12 +36,13 @@ int PrintToStandardOutput(const QString& text)
     try {
         WriteStandardOutput(text.toLocal8Bit());
     } catch (const EKoravError& error) {
-        return Print(stderr, QStringLiteral("KoravEditor: Standardausgabe: ") + ErrorDisplayText(error.Text()) + u'\n', 2);
+        return Print(stderr, QStringLiteral("KoravEditor: Standardausgabe: ") + ErrorDisplayText(error.Text()) + u'\n',
+                     2);
     }
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -49,7 +50,8 @@ int main(int argc, char* argv[])
     const TEditorArguments arguments = ArgumentsOf(argc, argv);
     switch (arguments.Action) {
     case TEditorArguments::TAction::Help: return PrintToStandardOutput(EditorUsage());
-    case TEditorArguments::TAction::Version: return PrintToStandardOutput(QStringLiteral("KoravEditor " KORAV_VERSION "\n"));
+    case TEditorArguments::TAction::Version:
+        return PrintToStandardOutput(QStringLiteral("KoravEditor " KORAV_VERSION "\n"));
     case TEditorArguments::TAction::Error: return Print(stderr, arguments.Message + u'\n' + EditorUsage(), 1);
     case TEditorArguments::TAction::Run: break;
     }

@@ -15,7 +15,7 @@ constexpr int FieldWidth = 81;
 constexpr int FirstField = 250;
 constexpr int SecondField = 363;
 
-}  // namespace
+} // namespace
 
 TBedingungDlg::TBedingungDlg(QWidget* parent) : QDialog(parent)
 {

@@ -14,12 +14,12 @@ void RunToEnd(const QString& program, const QStringList& arguments)
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start(program, arguments);
-    Expect(process.waitForFinished(ProcessTimeoutMs) && process.exitStatus() == QProcess::NormalExit
-               && process.exitCode() == 0,
+    Expect(process.waitForFinished(ProcessTimeoutMs) && process.exitStatus() == QProcess::NormalExit &&
+               process.exitCode() == 0,
            "the process " + program.toStdString() + " ends cleanly");
 }
 
-}  // namespace
+} // namespace
 
 TTiming MeasureProcess(const QString& program, const QStringList& arguments, int runs)
 {
@@ -28,8 +28,8 @@ TTiming MeasureProcess(const QString& program, const QStringList& arguments, int
 
 TTiming MeasureEvaluationCommand(const TRecordings& recordings, const QString& output, int runs)
 {
-    const QStringList arguments = QStringList{QStringLiteral("temperaturen"), QStringLiteral("-o"), output}
-                                  + recordings.BaseFiles;
+    const QStringList arguments =
+        QStringList{QStringLiteral("temperaturen"), QStringLiteral("-o"), output} + recordings.BaseFiles;
     const TTiming timing = MeasureProcess(QStringLiteral(KORAV_AUSWERTUNG), arguments, runs);
     Expect(QFileInfo(output).size() > 0, "the command wrote its output");
     return timing;

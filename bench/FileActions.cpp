@@ -38,7 +38,7 @@ TExportState FullColumnTable(const QString& folder)
     return state;
 }
 
-}  // namespace
+} // namespace
 
 TRecordings WriteRecordings(const QString& folder, int count)
 {
@@ -69,7 +69,8 @@ TTiming MeasureEvaluation(TBenchForm& bench, const TRecordings& recordings, int 
         bench.Ui.Edit2->setText(QString::number(recordings.BaseFiles.size()));
         bench.Windows.Paths.assign(recordings.BaseFiles.cbegin(), recordings.BaseFiles.cend());
     };
-    const TTiming timing = Measure(runs, [&bench] { bench.Ui.Temperaturen1->trigger(); }, answerDialogs);
+    const TTiming timing = Measure(
+        runs, [&bench] { bench.Ui.Temperaturen1->trigger(); }, answerDialogs);
     Expect(bench.Windows.Errors.isEmpty() && bench.Windows.Paths.empty(), "the evaluation ran without an error");
     Expect(bench.Form->SolarEvaluation().RowOffset() == recordings.Siblings.size(), "every sibling was evaluated");
     return timing;

@@ -93,7 +93,7 @@ double Target(const TTiming& reference)
     return std::floor(10.0 * ProcessTargetFactor * reference.Median()) / 10.0;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<TRow> MeasureFinding(TBenchForm& bench, int actionRuns, int processRuns)
 {
@@ -106,13 +106,19 @@ std::vector<TRow> MeasureFinding(TBenchForm& bench, int actionRuns, int processR
     const TTiming cat = MeasureQuietProcess(QStringLiteral("cat"), files, processRuns);
     const QStringList check{QStringLiteral("pruefen"), QStringLiteral("--darstellung"), QStringLiteral("ganzzahl"),
                             QStringLiteral("--gleich"), QStringLiteral("-32768")};
-    rows.push_back(TimedRow(QStringLiteral("korav-auswertung pruefen, %1 recordings (whole process)").arg(RecordingCount),
-                            MeasureQuietProcess(command, check + files, processRuns), Target(cat)));
+    rows.push_back(
+        TimedRow(QStringLiteral("korav-auswertung pruefen, %1 recordings (whole process)").arg(RecordingCount),
+                 MeasureQuietProcess(command, check + files, processRuns), Target(cat)));
     rows.push_back(ReferenceRow(QStringLiteral("cat of the same %1 files").arg(RecordingCount), cat));
     const TTiming bare = MeasureQuietProcess(command, {QStringLiteral("--version")}, processRuns);
-    const QStringList bridge{QStringLiteral("verbinden"), QStringLiteral("--darstellung"), QStringLiteral("ganzzahl"),
-                             QStringLiteral("--gleich"), QStringLiteral("0"), QStringLiteral("-o"),
-                             bench.Path(QStringLiteral("verbunden.kos")), files.front()};
+    const QStringList bridge{QStringLiteral("verbinden"),
+                             QStringLiteral("--darstellung"),
+                             QStringLiteral("ganzzahl"),
+                             QStringLiteral("--gleich"),
+                             QStringLiteral("0"),
+                             QStringLiteral("-o"),
+                             bench.Path(QStringLiteral("verbunden.kos")),
+                             files.front()};
     rows.push_back(TimedRow(QStringLiteral("korav-auswertung verbinden, 1250 runs of one recording (whole process)"),
                             MeasureQuietProcess(command, bridge, processRuns), Target(bare)));
     rows.push_back(ReferenceRow(QStringLiteral("bare start of the command (korav-auswertung --version)"), bare));

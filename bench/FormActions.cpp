@@ -68,7 +68,7 @@ TTiming MeasureIntoImage(TBenchForm& bench, int runs, const std::function<void(Q
     return timing;
 }
 
-}  // namespace
+} // namespace
 
 TTiming MeasureOpen(TBenchForm& bench, int runs)
 {
@@ -82,8 +82,8 @@ TTiming MeasureModeChange(TBenchForm& bench, int runs)
 {
     bench.SelectAllLines();
     Expect(bench.Form->SelectedLines().size() == ValueCount, "all lines selected");
-    const TTiming timing = MeasurePainting(
-        bench, runs, [&bench] { bench.ClickMode((bench.Form->NumberMode() + 1) % ModeCount); });
+    const TTiming timing =
+        MeasurePainting(bench, runs, [&bench] { bench.ClickMode((bench.Form->NumberMode() + 1) % ModeCount); });
     Expect(bench.Form->SelectedLines().size() == ValueCount, "the selection survives the mode changes");
     return timing;
 }
@@ -95,7 +95,8 @@ TTiming MeasureCommit(TBenchForm& bench, int runs)
     const auto pressEnter = [&bench] { bench.PressEnterInEdit1(); };
     const TTiming timing = MeasurePainting(bench, runs, pressEnter, typeValue);
     const TValueBuffer& values = form.Document().Values();
-    Expect(form.Document().Modified() && values.front() == values.back() && values.front() != 0, "the value went into every line");
+    Expect(form.Document().Modified() && values.front() == values.back() && values.front() != 0,
+           "the value went into every line");
     return timing;
 }
 
@@ -108,10 +109,13 @@ TTiming MeasureSave(TBenchForm& bench, int runs)
         bench.PressEnterInEdit1();
         bench.Settle();
     };
-    const TTiming timing = Measure(runs, [&bench] {
-        bench.Ui.Speichern->trigger();
-        bench.Settle();
-    }, changeAllValues);
+    const TTiming timing = Measure(
+        runs,
+        [&bench] {
+            bench.Ui.Speichern->trigger();
+            bench.Settle();
+        },
+        changeAllValues);
     Expect(!form.Document().Modified() && bench.Windows.Errors.isEmpty(), "every save completed");
     return timing;
 }

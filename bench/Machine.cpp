@@ -20,7 +20,7 @@ QString ProcessorModel()
     return match.hasMatch() ? match.captured(1).trimmed() : QStringLiteral("unknown processor");
 }
 
-}  // namespace
+} // namespace
 
 QString MachineDescription()
 {

@@ -40,8 +40,8 @@ TTiming MeasureStartupPictureRender(const QString& input, int runs)
     Expect(LoadValueFile(input, values), "the value file was read");
     const QColor background = QGuiApplication::palette().color(QPalette::Window);
     QByteArray bytes;
-    const TTiming timing = Measure(
-        runs, [&] { bytes = EncodeStartupPicture(values, FixedPoint, 0, background, TPictureFormat::Png); });
+    const TTiming timing =
+        Measure(runs, [&] { bytes = EncodeStartupPicture(values, FixedPoint, 0, background, TPictureFormat::Png); });
     Expect(bytes.startsWith("\x89PNG"), "the picture was drawn");
     return timing;
 }

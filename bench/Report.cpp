@@ -21,7 +21,7 @@ void PrintLine(QTextStream& out, const QStringList& cells)
     out << "| " << cells.join(QStringLiteral(" | ")) << " |\n";
 }
 
-}  // namespace
+} // namespace
 
 TRow TimedRow(const QString& action, const TTiming& timing, double targetMs)
 {
@@ -56,10 +56,12 @@ TRow MemoryRow(const QString& what, double megabytes, double targetMegabytes)
 void PrintReport(QTextStream& out, const std::vector<TRow>& rows, const QStringList& notes)
 {
     out << "## Benchmark\n\n" << MachineDescription() << "\n\n";
-    PrintLine(out, {QStringLiteral("action"), QStringLiteral("runs"), QStringLiteral("median"),
-                    QStringLiteral("max"), QStringLiteral("target"), QStringLiteral("met")});
-    PrintLine(out, {QStringLiteral("---"), QStringLiteral("---:"), QStringLiteral("---:"), QStringLiteral("---:"),
-                    QStringLiteral("---"), QStringLiteral("---")});
+    PrintLine(out,
+              {QStringLiteral("action"), QStringLiteral("runs"), QStringLiteral("median"), QStringLiteral("max"),
+               QStringLiteral("target"), QStringLiteral("met")});
+    PrintLine(out,
+              {QStringLiteral("---"), QStringLiteral("---:"), QStringLiteral("---:"), QStringLiteral("---:"),
+               QStringLiteral("---"), QStringLiteral("---")});
     for (const TRow& row : rows)
         PrintLine(out, {row.Action, row.Runs, row.Median, row.Max, row.Target, row.Met});
     out << "\n";

@@ -32,7 +32,7 @@ void Finish(QProcess& child)
     Expect(child.waitForFinished(StartupTimeoutMs) && child.exitCode() == 0, "the start-up child ends cleanly");
 }
 
-}  // namespace
+} // namespace
 
 int ShowWindowOnce()
 {
@@ -59,7 +59,8 @@ TTiming MeasureStartup(int runs)
             Finish(*child);
         child = std::make_unique<QProcess>();
     };
-    const TTiming timing = Measure(runs, [&child] { StartUntilShown(*child); }, finishPrevious);
+    const TTiming timing = Measure(
+        runs, [&child] { StartUntilShown(*child); }, finishPrevious);
     Finish(*child);
     return timing;
 }

@@ -6,8 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
-TTiming::TTiming(std::vector<double> milliseconds)
-    : milliseconds_(std::move(milliseconds))
+TTiming::TTiming(std::vector<double> milliseconds) : milliseconds_(std::move(milliseconds))
 {
     if (milliseconds_.empty())
         throw std::invalid_argument("a timing needs at least one run");

@@ -18,5 +18,4 @@ private:
 
 // Runs `prepare` untimed and then `action` timed, `runs` times over. The
 // first run is kept: a user meets the cold case too, and the maximum shows it.
-[[nodiscard]] TTiming Measure(int runs, const std::function<void()>& action,
-                              const std::function<void()>& prepare = {});
+[[nodiscard]] TTiming Measure(int runs, const std::function<void()>& action, const std::function<void()>& prepare = {});

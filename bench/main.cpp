@@ -77,8 +77,8 @@ void MeasureEditing(TBenchForm& bench, TReport& report)
                                    MeasureModeChange(bench, ActionRuns), ActionTargetMs));
     report.Rows.push_back(TimedRow(QStringLiteral("commit a typed value, 2500 lines selected"),
                                    MeasureCommit(bench, ActionRuns), ActionTargetMs));
-    report.Rows.push_back(TimedRow(QStringLiteral("undo of a commit of 2500 values"), MeasureUndo(bench, ActionRuns),
-                                   FrameTargetMs));
+    report.Rows.push_back(
+        TimedRow(QStringLiteral("undo of a commit of 2500 values"), MeasureUndo(bench, ActionRuns), FrameTargetMs));
     report.Rows.push_back(TimedRow(QStringLiteral("\"Linear verbinden\", 2498 lines between their neighbours"),
                                    MeasureBridge(bench, ActionRuns), FrameTargetMs));
     report.Rows.push_back(TimedRow(QStringLiteral("save of a changed document (flushed to the disk)"),
@@ -92,12 +92,13 @@ void MeasureCommand(TReport& report, const TRecordings& recordings, const TTimin
                     const TTiming& columnWrite, const QString& folder)
 {
     const TTiming bare = MeasureBareStart(StartupRuns);
-    const TTiming command = MeasureEvaluationCommand(recordings, QDir(folder).filePath(QStringLiteral("auswertung.txt")),
-                                                     StartupRuns);
+    const TTiming command =
+        MeasureEvaluationCommand(recordings, QDir(folder).filePath(QStringLiteral("auswertung.txt")), StartupRuns);
     const double sameWork = evaluation.Median() + columnWrite.Median() + bare.Median();
     const double target = std::floor(10.0 * CommandTargetFactor * sameWork) / 10.0;
     report.Rows.push_back(TimedRow(QStringLiteral("korav-auswertung temperaturen, %1 × 99 siblings (whole process)")
-                                       .arg(recordings.BaseFiles.size()), command, target));
+                                       .arg(recordings.BaseFiles.size()),
+                                   command, target));
     report.Rows.push_back(ReferenceRow(QStringLiteral("start of a bare Qt core program"), bare));
     report.Notes << QStringLiteral("The command's target is %1 times the window's evaluation, the column file write "
                                    "and a bare start together (medians); it takes %2 times their sum, and %3 times "
@@ -117,8 +118,8 @@ void MeasurePictureCommandRows(TBenchForm& bench, TReport& report)
     const TTiming command = MeasurePictureCommand(input, bench.Path(QStringLiteral("bild.png")), StartupRuns);
     const double sameWork = bare.Median() + render.Median();
     const double target = std::floor(10.0 * CommandTargetFactor * sameWork) / 10.0;
-    report.Rows.push_back(TimedRow(QStringLiteral("korav-auswertung bild, 2600 × 237 px PNG (whole process)"), command,
-                                   target));
+    report.Rows.push_back(
+        TimedRow(QStringLiteral("korav-auswertung bild, 2600 × 237 px PNG (whole process)"), command, target));
     report.Rows.push_back(ReferenceRow(QStringLiteral("start of a bare Qt GUI program (offscreen)"), bare));
     report.Rows.push_back(ReferenceRow(QStringLiteral("the same picture drawn and encoded alone"), render));
     report.Notes << QStringLiteral("The picture command's target is %1 times a bare GUI start and the render "
@@ -135,10 +136,11 @@ void MeasureFiles(TBenchForm& bench, TReport& report)
     const TRecordings recordings = WriteRecordings(bench.Dir.path(), TSolarEvaluation::MaxFileCount);
     const TTiming evaluation = MeasureEvaluation(bench, recordings, SlowRuns);
     const TTiming plainRead = MeasurePlainRead(recordings, SlowRuns);
-    report.Rows.push_back(TimedRow(QStringLiteral("evaluation \"Temperaturen\", %1 × 99 siblings")
-                                       .arg(recordings.BaseFiles.size()), evaluation, ActionTargetMs));
-    report.Rows.push_back(ReferenceRow(QStringLiteral("plain read of the same %1 files")
-                                           .arg(recordings.Siblings.size()), plainRead));
+    report.Rows.push_back(
+        TimedRow(QStringLiteral("evaluation \"Temperaturen\", %1 × 99 siblings").arg(recordings.BaseFiles.size()),
+                 evaluation, ActionTargetMs));
+    report.Rows.push_back(
+        ReferenceRow(QStringLiteral("plain read of the same %1 files").arg(recordings.Siblings.size()), plainRead));
     report.Notes << QStringLiteral("The evaluation takes %1 times a plain read of its siblings (medians).")
                         .arg(Ratio(evaluation.Median(), plainRead.Median()));
     MeasureCommand(report, recordings, evaluation, columnWrite, bench.Dir.path());
@@ -148,8 +150,9 @@ void MeasureFiles(TBenchForm& bench, TReport& report)
 TTiming MeasureRepaint(TBenchForm& bench, TReport& report, int runs, const QString& zoom)
 {
     const TTiming timing = MeasureFullRepaint(bench, runs);
-    report.Rows.push_back(TimedRow(QStringLiteral("full repaint 2600 × %1 px (%2)")
-                                       .arg(bench.Ui.PaintBox1->height()).arg(zoom), timing, ActionTargetMs));
+    report.Rows.push_back(
+        TimedRow(QStringLiteral("full repaint 2600 × %1 px (%2)").arg(bench.Ui.PaintBox1->height()).arg(zoom), timing,
+                 ActionTargetMs));
     return timing;
 }
 
@@ -166,13 +169,14 @@ void MeasureDiagram(TBenchForm& bench, TReport& report)
     // own (the editor paints only what is in view), so the peak is read first.
     const double peak = PeakMemoryMegabytes();
     const TTiming largest = MeasureRepaint(bench, report, SlowRuns, QStringLiteral("largest zoom"));
-    report.Rows.push_back(ReferenceRow(QStringLiteral("the same through QWidget::render"),
-                                       MeasureWidgetRender(bench, SlowRuns)));
+    report.Rows.push_back(
+        ReferenceRow(QStringLiteral("the same through QWidget::render"), MeasureWidgetRender(bench, SlowRuns)));
     report.Rows.push_back(TimedRow(QStringLiteral("full repaint at the largest zoom with a comparison curve"),
                                    MeasureComparisonRepaint(bench, SlowRuns), FrameTargetMs));
-    report.Rows.push_back(TimedRow(QStringLiteral("PNG of the diagram 2600 × %1 px (largest zoom), saved from the window")
-                                       .arg(bench.Ui.PaintBox1->height()),
-                                   MeasurePictureSave(bench, SlowRuns), PictureTargetMs));
+    report.Rows.push_back(
+        TimedRow(QStringLiteral("PNG of the diagram 2600 × %1 px (largest zoom), saved from the window")
+                     .arg(bench.Ui.PaintBox1->height()),
+                 MeasurePictureSave(bench, SlowRuns), PictureTargetMs));
     report.Rows.push_back(MemoryRow(QStringLiteral("peak memory (ru_maxrss)"), peak, MemoryTargetMegabytes));
 
     report.Notes << QStringLiteral("A drag move, its event and the paint of the region it changes, costs %1 of a "
@@ -188,8 +192,8 @@ int RunBenchmarks()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     TReport report;
-    report.Rows.push_back(TimedRow(QStringLiteral("start-up to the shown window"), MeasureStartup(StartupRuns),
-                                   StartupTargetMs));
+    report.Rows.push_back(
+        TimedRow(QStringLiteral("start-up to the shown window"), MeasureStartup(StartupRuns), StartupTargetMs));
     TBenchForm bench;
     MeasureEditing(bench, report);
     MeasureFiles(bench, report);
@@ -201,14 +205,15 @@ int RunBenchmarks()
     // Last: it leaves a thousand commits behind.
     report.Rows.push_back(MemoryRow(QStringLiteral("history of %1 commits of 2500 values (heap)").arg(HistorySteps),
                                     MeasureHistoryMemory(bench, HistorySteps), HistoryTargetMegabytes));
-    report.Notes << QStringLiteral("The time of an action on the window includes the paints it causes; \"met\" means even the "
-                                   "slowest run stayed under the target.");
+    report.Notes << QStringLiteral(
+        "The time of an action on the window includes the paints it causes; \"met\" means even the "
+        "slowest run stayed under the target.");
     QTextStream out(stdout);
     PrintReport(out, report.Rows, report.Notes);
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {

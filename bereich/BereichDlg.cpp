@@ -16,7 +16,7 @@ void SetUpSpinEdit(TSpinEdit* spinEdit, int maxValue, int value)
     spinEdit->SetValue(value);
 }
 
-}  // namespace
+} // namespace
 
 TBereichDlg::TBereichDlg(QWidget* parent) : QDialog(parent)
 {

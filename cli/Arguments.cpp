@@ -74,7 +74,7 @@ const QString ZoomOption = QStringLiteral("--zoom");
 // The arguments after the command, one at a time.
 class TArgumentReader {
 public:
-    TArgumentReader(TRequest& request, QStringList arguments) : request_(request), arguments_(std::move(arguments)) {}
+    TArgumentReader(TRequest& request, QStringList arguments) : request_(request), arguments_(std::move(arguments)) { }
 
     void ReadAll()
     {
@@ -185,7 +185,7 @@ void CheckRangeRequest(TRequest& request, const TArgumentReader& reader)
     CheckRange(request);
 }
 
-}  // namespace
+} // namespace
 
 TRequest ParseArguments(const QStringList& arguments)
 {
@@ -195,7 +195,8 @@ TRequest ParseArguments(const QStringList& arguments)
         return request;
     }
     if (arguments.isEmpty())
-        throw UsageFailure(QStringLiteral("Es fehlt der Befehl: temperaturen, energie, bereich, bild, pruefen oder verbinden"));
+        throw UsageFailure(
+            QStringLiteral("Es fehlt der Befehl: temperaturen, energie, bereich, bild, pruefen oder verbinden"));
     request.Command = CommandNamed(arguments.front());
     TArgumentReader reader(request, arguments.mid(1));
     reader.ReadAll();

@@ -17,7 +17,8 @@ ECommandFailure UsageFailure(const QString& text)
 
 ECommandFailure FileFailure(const QString& path, const EKoravError& error)
 {
-    return ECommandFailure(ECommandFailure::FileError, path + QStringLiteral(": ") + ErrorDisplayText(PlainFileMessage(path, error)));
+    return ECommandFailure(ECommandFailure::FileError,
+                           path + QStringLiteral(": ") + ErrorDisplayText(PlainFileMessage(path, error)));
 }
 
 void RethrowAsFailure(const QString& path)

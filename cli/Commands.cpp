@@ -91,7 +91,7 @@ void WarnWithoutSiblings(const QString& baseFile)
     return {};
 }
 
-}  // namespace
+} // namespace
 
 // A missing file is an error here: the window's open command would leave the
 // editor as it was.

@@ -38,7 +38,7 @@ void CheckFiles(TRequest& request)
         request.Output = request.Inputs.front();
 }
 
-}  // namespace
+} // namespace
 
 bool TakesCondition(TCommand command)
 {
@@ -56,7 +56,7 @@ bool IsConditionOption(const QString& argument)
 QString CommandsTaking(const QString& option)
 {
     return option == QLatin1String("--darstellung") ? QStringLiteral("bild, pruefen und verbinden")
-                                                     : QStringLiteral("bild");
+                                                    : QStringLiteral("bild");
 }
 
 void StartCondition(const TRequest& request, TConditionOption& condition, const QString& option)

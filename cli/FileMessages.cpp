@@ -32,7 +32,7 @@ namespace {
     return std::nullopt;
 }
 
-}  // namespace
+} // namespace
 
 QString PlainFileMessage(const QString& path, const EKoravError& error)
 {

@@ -14,8 +14,7 @@ namespace {
 
 // A picture that cannot be drawn (too little memory for its pixels) is
 // reported for the output it would have become; nothing is written.
-[[nodiscard]] QByteArray PictureBytes(const TRequest& request, const TValueBuffer& values,
-                                      const TCommandOutput& output)
+[[nodiscard]] QByteArray PictureBytes(const TRequest& request, const TValueBuffer& values, const TCommandOutput& output)
 {
     const bool toStandardOutput = request.Output == StandardOutputName;
     try {
@@ -27,7 +26,7 @@ namespace {
     }
 }
 
-}  // namespace
+} // namespace
 
 void RunPicture(const TRequest& request)
 {

@@ -18,7 +18,7 @@ void KeepQtNotesQuiet(QtMsgType type, const QMessageLogContext&, const QString& 
         std::fputs((message + u'\n').toLocal8Bit().constData(), stderr);
 }
 
-}  // namespace
+} // namespace
 
 // "korav-auswertung bild": drawing needs a GUI application, on the offscreen
 // platform so that it runs without a display and with the window's fonts.

@@ -16,7 +16,7 @@ struct TModeName {
 
 constexpr TModeName ModeNames[] = {{"festkomma", FixedPoint}, {"ganzzahl", IntegerMode}, {"hex", HexMode}};
 
-}  // namespace
+} // namespace
 
 TNumberMode PictureModeNamed(const QString& name)
 {

@@ -26,7 +26,7 @@ QString PictureProgramPath()
     return QDir::cleanPath(here.filePath(QStringLiteral(KORAV_PICTURE_PROGRAM_DIR) + u'/' + PictureProgramName));
 }
 
-}  // namespace
+} // namespace
 
 void HandOverToPictureProgram(const TRequest&)
 {

@@ -33,7 +33,7 @@ int CarryOut(const TRequest& request, TPictureRunner runPicture)
     return ECommandFailure::FileError;
 }
 
-}  // namespace
+} // namespace
 
 // Every error ends the command with a message and a status a script can
 // test; none may end it through std::terminate.

@@ -40,7 +40,7 @@ void BridgeFound(TValueBuffer& values, const std::vector<int>& found)
         values[std::size_t(found[i])] = bridged[i];
 }
 
-}  // namespace
+} // namespace
 
 int RunCheck(const TRequest& request)
 {

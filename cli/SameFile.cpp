@@ -13,13 +13,13 @@ namespace {
 
 [[nodiscard]] std::optional<TFileIdentity> InputIdentity(const QString& path)
 {
-    struct stat info {};
+    struct stat info { };
     if (!IsUsableFileName(path) || ::stat(QFile::encodeName(path).constData(), &info) != 0)
         return std::nullopt;
     return IdentityOf(info);
 }
 
-}  // namespace
+} // namespace
 
 void RefuseOutputAmongInputs(const TCommandOutput& output, const QStringList& inputs)
 {

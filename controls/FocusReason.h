@@ -8,6 +8,5 @@
 // the user typed keeps waiting and stays as typed.
 [[nodiscard]] inline bool IsMoveToAnotherControl(Qt::FocusReason reason)
 {
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-           reason != Qt::MenuBarFocusReason;
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason;
 }

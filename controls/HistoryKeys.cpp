@@ -9,7 +9,7 @@ bool IsAmong(const QKeyEvent& event, const QList<QKeySequence>& keys)
     return keys.contains(QKeySequence(event.keyCombination()));
 }
 
-}  // namespace
+} // namespace
 
 QList<QKeySequence> UndoKeys()
 {

@@ -8,7 +8,7 @@ namespace VirtualKey {
 constexpr int Return = 13;
 constexpr int Up = 38;
 constexpr int Down = 40;
-}  // namespace VirtualKey
+} // namespace VirtualKey
 
 // Return and the keypad's Enter both give VirtualKey::Return; keys without
 // a code of their own give 0.

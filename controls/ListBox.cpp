@@ -11,7 +11,7 @@ bool IsLeftButton(const QMouseEvent* event)
     return event->button() == Qt::LeftButton;
 }
 
-}  // namespace
+} // namespace
 
 TListBox::TListBox(QWidget* parent) : QListView(parent)
 {

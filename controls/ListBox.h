@@ -28,7 +28,7 @@ public:
 
 protected:
     [[nodiscard]] QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
-                                                                      const QEvent* event) const override;
+                                                                       const QEvent* event) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

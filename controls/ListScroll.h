@@ -6,8 +6,7 @@
 // Count, ascending) have been selected one by one, each scrolled into view
 // in turn, starting from `top` with `visibleLines` whole lines in view.
 // Computed instead of done, so that restoring 2500 selected lines scrolls once.
-template <typename TRuns>
-[[nodiscard]] int TopAfterSelectingInTurn(int top, int visibleLines, const TRuns& runs)
+template <typename TRuns> [[nodiscard]] int TopAfterSelectingInTurn(int top, int visibleLines, const TRuns& runs)
 {
     const int shown = std::max(visibleLines, 1);
     for (const auto& run : runs) {

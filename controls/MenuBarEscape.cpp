@@ -10,7 +10,7 @@ namespace {
 
 class TMenuBarEscape : public QObject {
 public:
-    explicit TMenuBarEscape(QMenuBar& bar) : QObject(&bar), bar_(bar) {}
+    explicit TMenuBarEscape(QMenuBar& bar) : QObject(&bar), bar_(bar) { }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -33,7 +33,7 @@ private:
     QMenuBar& bar_;
 };
 
-}  // namespace
+} // namespace
 
 void LeaveMenuBarOnEscape(QMenuBar& bar)
 {

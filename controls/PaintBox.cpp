@@ -14,10 +14,9 @@ void Forward(const std::function<void(QMouseEvent&)>& handler, QMouseEvent* even
         handler(*event);
 }
 
-}
+} // namespace
 
-TPaintBox::TPaintBox(QWidget* parent)
-    : QWidget(parent)
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent)
 {
     // The scroll box behind it shows through.
     setAutoFillBackground(false);

@@ -46,8 +46,8 @@ void TSpinEdit::stepBy(int steps)
     if (steps == 0)
         return;
     const std::int64_t stepped = Clamped(std::int64_t{Value()} + (steps > 0 ? 1 : -1));
-    SetValue(static_cast<int>(std::clamp<std::int64_t>(stepped, std::numeric_limits<int>::min(),
-                                                       std::numeric_limits<int>::max())));
+    SetValue(static_cast<int>(
+        std::clamp<std::int64_t>(stepped, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
 }
 
 // Stepping stays possible at the bounds; the step is clamped instead.
@@ -73,7 +73,6 @@ void TSpinEdit::focusOutEvent(QFocusEvent* event)
         SetValue(value);
     QAbstractSpinBox::focusOutEvent(event);
 }
-
 
 std::int64_t TSpinEdit::Clamped(std::int64_t value) const
 {

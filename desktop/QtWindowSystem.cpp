@@ -65,7 +65,7 @@ void SelectFilterEntry(QFileDialog& box, int entry)
     emit types->activated(entry);
 }
 
-}  // namespace
+} // namespace
 
 std::optional<QString> TQtWindowSystem::ExecuteDialog(TFileDialog& dialog, bool save)
 {

@@ -8,7 +8,7 @@ class QWidget;
 // file dialogs and clipboard, with German captions.
 class TQtWindowSystem : public TWindowSystem {
 public:
-    explicit TQtWindowSystem(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit TQtWindowSystem(QWidget* parent = nullptr) : parent_(parent) { }
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     TAnswer Confirm(const QString& text, TButtons buttons) override;

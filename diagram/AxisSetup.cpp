@@ -16,7 +16,7 @@ struct TAxisRange {
     bool Hex = false;
 };
 
-}
+} // namespace
 
 void ApplyYStepRule(TDiagram& diagram, TNumberMode numberMode, int surfaceHeight)
 {
@@ -24,15 +24,10 @@ void ApplyYStepRule(TDiagram& diagram, TNumberMode numberMode, int surfaceHeight
         return;
     const double q = 2400.0 / surfaceHeight;
     switch (numberMode) {
-    case FixedPoint:
-        diagram.YStep = q < 1 ? q : std::nearbyint(q);
-        break;
+    case FixedPoint: diagram.YStep = q < 1 ? q : std::nearbyint(q); break;
     case IntegerMode:
-    case HexMode:
-        diagram.YStep = q < 1 ? std::nearbyint(WholeStep * q) : WholeStep * std::nearbyint(q);
-        break;
-    default:
-        break;
+    case HexMode: diagram.YStep = q < 1 ? std::nearbyint(WholeStep * q) : WholeStep * std::nearbyint(q); break;
+    default: break;
     }
 }
 
@@ -40,17 +35,10 @@ void ApplyAxisRange(TDiagram& diagram, TNumberMode numberMode)
 {
     TAxisRange range;
     switch (numberMode) {
-    case FixedPoint:
-        range = {-32.0, 32.0, false};
-        break;
-    case IntegerMode:
-        range = {-32000.0, 32000.0, false};
-        break;
-    case HexMode:
-        range = {0.0, 64000.0, true};
-        break;
-    default:
-        return;
+    case FixedPoint: range = {-32.0, 32.0, false}; break;
+    case IntegerMode: range = {-32000.0, 32000.0, false}; break;
+    case HexMode: range = {0.0, 64000.0, true}; break;
+    default: return;
     }
     diagram.YMin = range.Min;
     diagram.YMax = range.Max;

@@ -34,7 +34,7 @@ QRect Spanning(QPoint a, QPoint b)
             QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))};
 }
 
-}
+} // namespace
 
 QColor ToQColor(int color)
 {
@@ -49,8 +49,7 @@ QRegion FocusOutline(const TRect& rect)
     return QRegion(outer).subtracted(QRegion(outer.adjusted(1, 1, -1, -1)));
 }
 
-TCanvas::TCanvas(QPainter& painter, const TRect& clip)
-    : painter_(painter), clip_(clip)
+TCanvas::TCanvas(QPainter& painter, const TRect& clip) : painter_(painter), clip_(clip)
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setClipRect(clip.ToQRect(), Qt::IntersectClip);

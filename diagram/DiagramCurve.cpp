@@ -10,7 +10,7 @@ namespace {
 constexpr int Yellow = 0x00FFFF;
 constexpr int High = ValueCount - 1;
 
-}
+} // namespace
 
 TVisibleRange TDiagram::VisibleRange(const TRect& clip) const
 {
@@ -25,8 +25,8 @@ void TDiagram::DrawCurve(TCanvas& canvas, const TVisibleRange& visible, const TV
                 [&](std::int16_t value) { return RoundEven(value * YScale / divisor); });
 }
 
-void TDiagram::DrawCurveUnsigned(TCanvas& canvas, const TVisibleRange& visible, const TValueBuffer& values,
-                                 int color, int width) const
+void TDiagram::DrawCurveUnsigned(TCanvas& canvas, const TVisibleRange& visible, const TValueBuffer& values, int color,
+                                 int width) const
 {
     DrawStrokes(canvas, visible, values, color, width, 0,
                 [&](std::int16_t value) { return RoundEven(std::uint16_t(value) * YScale); });

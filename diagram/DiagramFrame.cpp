@@ -33,7 +33,7 @@ TTickRange TicksOf(double min, double max, double step)
     return {RoundEven(min / step), RoundEven(max / step)};
 }
 
-}
+} // namespace
 
 void TDiagram::DrawFrame(TCanvas& canvas) const
 {

@@ -15,7 +15,7 @@ void DrawValues(TCanvas& canvas, const TDiagram& diagram, const TVisibleRange& v
     }
 }
 
-}  // namespace
+} // namespace
 
 void PaintDiagram(TCanvas& canvas, const TDiagram& diagram, const TDiagramScene& scene)
 {

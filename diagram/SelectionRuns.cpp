@@ -12,7 +12,7 @@ auto FirstAfter(auto& runs, int index)
                             [](int i, const TSelectionRun& run) { return i < run.Start; });
 }
 
-}
+} // namespace
 
 void TSelectionRuns::AddIndex(int index)
 {

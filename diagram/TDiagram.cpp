@@ -8,7 +8,7 @@ constexpr int RightMargin = 40;
 constexpr int BottomMargin = 15;
 constexpr double Fill = 0.95;
 
-}
+} // namespace
 
 TDiagram::TDiagram(QSize surface)
 {

@@ -36,8 +36,8 @@ public:
     // Selection marks, axes, arrow heads, ticks and labels.
     void DrawFrame(TCanvas& canvas) const;
     // One short rising stroke per value inside `visible`, at value / `divisor`.
-    void DrawCurve(TCanvas& canvas, const TVisibleRange& visible, const TValueBuffer& values, double divisor,
-                   int color, int width) const;
+    void DrawCurve(TCanvas& canvas, const TVisibleRange& visible, const TValueBuffer& values, double divisor, int color,
+                   int width) const;
     // One short flat stroke per value inside `visible`, each value read as
     // unsigned 16-bit.
     void DrawCurveUnsigned(TCanvas& canvas, const TVisibleRange& visible, const TValueBuffer& values, int color,
@@ -81,6 +81,6 @@ private:
     void DrawAxes(TCanvas& canvas) const;
     void DrawXTicks(TCanvas& canvas) const;
     void DrawYTicks(TCanvas& canvas) const;
-    void DrawStrokes(TCanvas& canvas, const TVisibleRange& visible, const TValueBuffer& values, int color,
-                     int width, int rise, const std::function<int(std::int16_t)>& height) const;
+    void DrawStrokes(TCanvas& canvas, const TVisibleRange& visible, const TValueBuffer& values, int color, int width,
+                     int rise, const std::function<int(std::int16_t)>& height) const;
 };

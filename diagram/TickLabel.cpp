@@ -10,7 +10,7 @@ QString DecimalText(double value)
     return FormatGeneral(value, UserDecimalSeparator());
 }
 
-}
+} // namespace
 
 QString TickLabel(int tick, double step, bool hex)
 {

@@ -32,7 +32,7 @@ void BridgeRun(const TValueBuffer& values, int first, int last, std::vector<std:
     }
 }
 
-}  // namespace
+} // namespace
 
 std::vector<std::int16_t> BridgedValues(const TValueBuffer& values, const std::vector<int>& indices)
 {

@@ -18,7 +18,7 @@ double Shown(std::int16_t value, TNumberMode mode)
     return value;
 }
 
-}  // namespace
+} // namespace
 
 TSelectionStatistics SelectionStatistics(const TValueBuffer& values, const std::vector<int>& indices, TNumberMode mode)
 {

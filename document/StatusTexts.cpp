@@ -5,7 +5,8 @@
 
 QString HoverStatusText(const TValueBuffer& values, int index, TNumberMode mode)
 {
-    return QStringLiteral("Wert %1: ").arg(index) + FormatValue(values[std::size_t(index)], mode, UserDecimalSeparator());
+    return QStringLiteral("Wert %1: ").arg(index) +
+        FormatValue(values[std::size_t(index)], mode, UserDecimalSeparator());
 }
 
 QString SelectionStatusText(const TValueBuffer& values, const std::vector<int>& lines, TNumberMode mode)
@@ -15,7 +16,7 @@ QString SelectionStatusText(const TValueBuffer& values, const std::vector<int>& 
     const TSelectionStatistics statistics = SelectionStatistics(values, lines, mode);
     const QChar separator = UserDecimalSeparator();
     return LineCountText(statistics.Count) + QStringLiteral(": Minimum ") +
-           FormatValue(statistics.Minimum, mode, separator) + QStringLiteral(", Maximum ") +
-           FormatValue(statistics.Maximum, mode, separator) + QStringLiteral(", Mittelwert ") +
-           MeanText(statistics.Mean, mode, separator);
+        FormatValue(statistics.Minimum, mode, separator) + QStringLiteral(", Maximum ") +
+        FormatValue(statistics.Maximum, mode, separator) + QStringLiteral(", Mittelwert ") +
+        MeanText(statistics.Mean, mode, separator);
 }

@@ -18,7 +18,8 @@ bool Matches(const TValueBuffer& values, int index, const TValueCondition& condi
     const auto at = [&](int i) { return Compared(values[std::size_t(i)], condition.Unsigned); };
     const int number = Compared(condition.Number, condition.Unsigned);
     switch (condition.Kind) {
-    case TConditionKind::Outside: return at(index) < number || at(index) > Compared(condition.Upper, condition.Unsigned);
+    case TConditionKind::Outside:
+        return at(index) < number || at(index) > Compared(condition.Upper, condition.Unsigned);
     case TConditionKind::Jump: return index > 0 && std::abs(at(index) - at(index - 1)) > number;
     case TConditionKind::Equal: return at(index) == number;
     }
@@ -35,7 +36,7 @@ QString RangeText(TNumberMode mode, QChar decimalSeparator)
 {
     const bool asUnsigned = mode == HexMode;
     return FormatValue(asUnsigned ? 0 : -32768, mode, decimalSeparator) + QStringLiteral(" bis ") +
-           FormatValue(asUnsigned ? -1 : 32767, mode, decimalSeparator);
+        FormatValue(asUnsigned ? -1 : 32767, mode, decimalSeparator);
 }
 
 // A number too large even for the reading counts as out of range.
@@ -63,7 +64,7 @@ QString NumberError(const QString& text, TNumberMode mode, QChar decimalSeparato
     return {};
 }
 
-}  // namespace
+} // namespace
 
 std::vector<int> MatchingIndices(const TValueBuffer& values, const TValueCondition& condition)
 {

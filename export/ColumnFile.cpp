@@ -28,7 +28,7 @@ QByteArray DataLine(const TExportState& state, int row)
     return line + LineEnd;
 }
 
-}  // namespace
+} // namespace
 
 QByteArray ColumnFileBytes(const TExportState& state)
 {
@@ -44,8 +44,8 @@ QByteArray FormatColumnCell(std::int32_t cell)
     std::int64_t rounded = exact / FixedPointOne;
     if (2 * (exact % FixedPointOne) >= FixedPointOne)
         ++rounded;
-    QByteArray text = QByteArray::number(rounded / DecimalScale) + '.'
-                      + QByteArray::number(rounded % DecimalScale).rightJustified(Decimals, '0');
+    QByteArray text = QByteArray::number(rounded / DecimalScale) + '.' +
+        QByteArray::number(rounded % DecimalScale).rightJustified(Decimals, '0');
     if (cell < 0)
         text.prepend('-');
     return text.rightJustified(CellWidth, ' ');

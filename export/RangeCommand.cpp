@@ -15,7 +15,7 @@ const QString ImageFileFilter = QStringLiteral("Bild-Dateien (*.b*)|*.b*|Alle Da
     return ChooseSaveTarget(context.Windows, context.Dialog);
 }
 
-}  // namespace
+} // namespace
 
 void PresetRange(TRangeDialog& dialog, const std::optional<TFirstRun>& firstRun)
 {

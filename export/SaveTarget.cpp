@@ -27,11 +27,10 @@ namespace {
     }
 }
 
-}  // namespace
+} // namespace
 
 std::optional<QString> ChooseSaveTarget(TWindowSystem& windows, TFileDialog& dialog,
-                                        const std::function<QString(const QString&)>& complete,
-                                        const QString& ownFile)
+                                        const std::function<QString(const QString&)>& complete, const QString& ownFile)
 {
     for (;;) {
         const std::optional<QString> chosen = windows.ExecuteSave(dialog);

@@ -16,7 +16,7 @@ std::uint64_t ShiftRoundedHalfEven(std::uint64_t value, int shift)
 {
     Q_ASSERT(shift > 0);
     if (shift >= 64)
-        return 0;  // value < 2^63, so the quotient stays below one half
+        return 0; // value < 2^63, so the quotient stays below one half
     const std::uint64_t whole = value >> shift;
     const std::uint64_t rest = value & ((std::uint64_t{1} << shift) - 1);
     const std::uint64_t half = std::uint64_t{1} << (shift - 1);
@@ -24,7 +24,7 @@ std::uint64_t ShiftRoundedHalfEven(std::uint64_t value, int shift)
     return up ? whole + 1 : whole;
 }
 
-}  // namespace
+} // namespace
 
 std::int32_t ChannelSum(const TValueBuffer& values, const TChannel& channel)
 {
@@ -40,7 +40,7 @@ std::int32_t ChannelCell(std::int32_t sum)
     // |quotient| = mantissa * 2^(exponent - 53) exactly; mantissa * 1000 stays
     // below 2^63, so the product is exact in 64-bit integers.
     const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, MantissaBits));
-    const auto magnitude = static_cast<std::int32_t>(
-        ShiftRoundedHalfEven(mantissa * CellScale, MantissaBits - exponent));
+    const auto magnitude =
+        static_cast<std::int32_t>(ShiftRoundedHalfEven(mantissa * CellScale, MantissaBits - exponent));
     return sum < 0 ? -magnitude : magnitude;
 }

@@ -18,14 +18,26 @@ constexpr int ChannelLength = 95;
 using TChannelTable = std::array<TChannel, MaxColumnCount>;
 
 inline constexpr TChannelTable TemperatureChannels{{
-    {"SO1", 402}, {"SU1", 504}, {"SO2", 606}, {"SU2", 708},
-    {"SO3", 810}, {"SU3", 912}, {"AF", 1014}, {"SWFB", 1116},
+    {"SO1", 402},
+    {"SU1", 504},
+    {"SO2", 606},
+    {"SU2", 708},
+    {"SO3", 810},
+    {"SU3", 912},
+    {"AF", 1014},
+    {"SWFB", 1116},
 }};
 
 // Column 1 lies beyond the other seven on purpose: the recorder stores it there.
 inline constexpr TChannelTable EnergyChannels{{
-    {"L2WE", 2238}, {"LES2", 1422}, {"LES1", 1524}, {"LEHZ", 1626},
-    {"LES3", 1728}, {"L1WE", 1830}, {"LEWA", 1932}, {"LEGK", 2034},
+    {"L2WE", 2238},
+    {"LES2", 1422},
+    {"LES1", 1524},
+    {"LEHZ", 1626},
+    {"LES3", 1728},
+    {"L1WE", 1830},
+    {"LEWA", 1932},
+    {"LEGK", 2034},
 }};
 
 [[nodiscard]] std::int32_t ChannelSum(const TValueBuffer& values, const TChannel& channel);

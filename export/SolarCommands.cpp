@@ -17,7 +17,7 @@ const QString ValueFileDefaultExt = QStringLiteral("*.k*");
     return openContext.Windows.ExecuteOpen(dialog);
 }
 
-}  // namespace
+} // namespace
 
 void RunSolarEvaluation(TSolarEvaluation& evaluation, const TChannelTable& channels, const QString& countText,
                         const TExportContext& openContext, const QString& documentName,
@@ -26,8 +26,8 @@ void RunSolarEvaluation(TSolarEvaluation& evaluation, const TChannelTable& chann
     const std::int32_t count = StrToInt(countText);
     evaluation.Begin(count, documentName, documentValues);
     for (int pass = 0; pass < count; ++pass)
-        static_cast<void>(evaluation.EvaluateRecording(channels, openContext.State.ColumnTable,
-                                                       ChooseBaseFile(openContext)));
+        static_cast<void>(
+            evaluation.EvaluateRecording(channels, openContext.State.ColumnTable, ChooseBaseFile(openContext)));
 }
 
 void SaveSolarEvaluation(const TSolarEvaluation& evaluation, const TChannelTable& channels,

@@ -17,17 +17,12 @@ constexpr QStringView DesignText = u"ComboBox1";
 // A spin box whose number can be stepped but not typed.
 class TStepOnlySpinBox : public QSpinBox {
 public:
-    explicit TStepOnlySpinBox(QWidget* parent)
-        : QSpinBox(parent)
-    {
-        lineEdit()->setReadOnly(true);
-    }
+    explicit TStepOnlySpinBox(QWidget* parent) : QSpinBox(parent) { lineEdit()->setReadOnly(true); }
 };
 
-}
+} // namespace
 
-TKurvenDlg::TKurvenDlg(QWidget* parent)
-    : QDialog(parent)
+TKurvenDlg::TKurvenDlg(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Kurvendarstellung"));
     setFixedSize(313, 214);

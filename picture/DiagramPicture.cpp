@@ -98,7 +98,7 @@ QByteArray Encode(const TDiagramPicture& picture, TPictureFormat format)
     return Whole(EncodePng(DiagramImage(picture)));
 }
 
-}  // namespace
+} // namespace
 
 void PaintDiagramPicture(QPainter& painter, const TDiagramPicture& picture, const QRect& clip)
 {

@@ -24,7 +24,9 @@ void AppendToBytes(png_structp png, png_bytep data, png_size_t size)
         png_error(png, "no memory for the file");
 }
 
-void NoFlush(png_structp) {}
+void NoFlush(png_structp)
+{
+}
 
 // False when libpng gave up; `bytes` then holds an incomplete file. No object
 // with a destructor lives in this frame, as libpng leaves it by longjmp.
@@ -65,7 +67,7 @@ QByteArray EncodeWithQt(const QImage& image)
     return bytes;
 }
 
-}  // namespace
+} // namespace
 
 QByteArray EncodePng(const QImage& image)
 {

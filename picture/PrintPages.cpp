@@ -62,8 +62,7 @@ void PrintPage(QPainter& painter, const TPageLayout& layout, int page, const TDi
     painter.restore();
 }
 
-void PrintAllPages(QPainter& painter, QPagedPaintDevice& device, const QString& header,
-                   const TDiagramPicture& picture)
+void PrintAllPages(QPainter& painter, QPagedPaintDevice& device, const QString& header, const TDiagramPicture& picture)
 {
     QFont headerFont = picture.Font;
     headerFont.setPointSizeF(HeaderPointSize);
@@ -79,12 +78,12 @@ void PrintAllPages(QPainter& painter, QPagedPaintDevice& device, const QString& 
     }
 }
 
-}  // namespace
+} // namespace
 
 QString PrintHeader(const QString& fileName, const QDate& date, TNumberMode numberMode)
 {
     return fileName + QStringLiteral(" · ") + date.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(" · ") +
-           NumberModeCaption(numberMode);
+        NumberModeCaption(numberMode);
 }
 
 // Every step that can fail is checked: a print that went wrong says so

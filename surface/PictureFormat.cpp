@@ -8,7 +8,7 @@ namespace {
 
 constexpr TPictureFormat Formats[] = {TPictureFormat::Png, TPictureFormat::Svg, TPictureFormat::Pdf};
 
-}  // namespace
+} // namespace
 
 std::optional<TPictureFormat> PictureFormatOf(const QString& path)
 {

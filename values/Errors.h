@@ -8,7 +8,7 @@
 // up to the event boundary, where the error display shows Text().
 class EKoravError : public std::exception {
 public:
-    explicit EKoravError(QString text) : text_(std::move(text)), utf8_(text_.toUtf8()) {}
+    explicit EKoravError(QString text) : text_(std::move(text)), utf8_(text_.toUtf8()) { }
     [[nodiscard]] const QString& Text() const { return text_; }
     [[nodiscard]] const char* what() const noexcept override { return utf8_.constData(); }
 

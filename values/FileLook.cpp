@@ -11,12 +11,11 @@ QString UsableTarget(const QString& path)
     return IsUsableFileName(path) ? LinkTarget(path) : path;
 }
 
-}  // namespace
+} // namespace
 
 // O_PATH opens nothing: a pipe is not opened for reading by it, a device not
 // woken, and a socket can be held too.
-TFileLook::TFileLook(const QString& path)
-    : name_(UsableTarget(path)), handle_(TPosixFile::TryOpen(name_, O_PATH))
+TFileLook::TFileLook(const QString& path) : name_(UsableTarget(path)), handle_(TPosixFile::TryOpen(name_, O_PATH))
 {
     if (handle_.IsOpen())
         info_ = handle_.Status();

@@ -39,5 +39,5 @@ public:
 private:
     QString name_;
     TPosixFile handle_;
-    struct stat info_ {};
+    struct stat info_ { };
 };

@@ -15,7 +15,7 @@ constexpr int MaxLinkHops = 40;
 
 void (*beforeReplacing)() = nullptr;
 
-}  // namespace
+} // namespace
 
 QString LinkTarget(const QString& path)
 {

@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <sys/stat.h>
 
-EInOutError::EInOutError(int code) : EKoravError(IoErrorMessage(code)), code_(code) {}
+EInOutError::EInOutError(int code) : EKoravError(IoErrorMessage(code)), code_(code)
+{
+}
 
 EInOutError::EInOutError(int code, const QString& text, QString reason)
     : EKoravError(text), code_(code), reason_(std::move(reason))
@@ -62,7 +64,7 @@ void ThrowIoError(int error, const QString& path)
 
 bool IsReadOnlyFile(const QString& path)
 {
-    struct stat info {};
+    struct stat info { };
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 && IsReadOnlyMode(info);
 }
 

@@ -35,7 +35,7 @@ constexpr int NotOpenForOutput = 105;
 // Errors without a code of their own are shown as this base plus errno,
 // far away from every named code.
 constexpr int OtherBase = 1000;
-}  // namespace IoCode
+} // namespace IoCode
 
 [[nodiscard]] QString IoErrorMessage(int code);
 

@@ -175,7 +175,7 @@ TParseResult ParseFixedPoint(QStringView text)
     if (result.ErrorPos != 0)
         return result;
     const double product = RealValue(parts) * 1024.0; // exact, or infinite
-    const double rounded = std::nearbyint(product);   // a tie goes to the even integer
+    const double rounded = std::nearbyint(product); // a tie goes to the even integer
     // Check the range before converting: an out-of-range conversion is undefined.
     constexpr double twoTo63 = 9223372036854775808.0;
     if (!(rounded >= -twoTo63 && rounded < twoTo63))
@@ -231,12 +231,9 @@ QString FormatValue(std::int16_t value, TNumberMode numberMode, QChar decimalSep
         text += QStringLiteral("%1").arg(thousandths % 1000, 3, 10, QChar(u'0'));
         return text;
     }
-    case IntegerMode:
-        return QString::number(value);
-    case HexMode:
-        return QStringLiteral("%1").arg(static_cast<std::uint16_t>(value), 4, 16, QChar(u'0')).toUpper();
-    default:
-        return QString();
+    case IntegerMode: return QString::number(value);
+    case HexMode: return QStringLiteral("%1").arg(static_cast<std::uint16_t>(value), 4, 16, QChar(u'0')).toUpper();
+    default: return QString();
     }
 }
 
@@ -244,8 +241,7 @@ TParseResult ParseValue(const QString& text, TNumberMode numberMode)
 {
     const QString replaced = ReplaceFirstComma(text);
     switch (numberMode) {
-    case FixedPoint:
-        return ParseFixedPoint(replaced);
+    case FixedPoint: return ParseFixedPoint(replaced);
     case IntegerMode: {
         const TIntegerReading reading = ReadInteger(replaced);
         TParseResult result;
@@ -254,8 +250,7 @@ TParseResult ParseValue(const QString& text, TNumberMode numberMode)
             result.Value = reading.Value;
         return result;
     }
-    case HexMode:
-        return ParseHex(replaced);
+    case HexMode: return ParseHex(replaced);
     default: {
         TParseResult result;
         result.ErrorPos = 1;
@@ -357,8 +352,8 @@ TIntegerReading ReadInteger(const QString& text)
         value = value * 10U + static_cast<std::uint32_t>(text[i].unicode() - u'0');
     }
     const std::int64_t signedValue = negative ? -std::int64_t{value} : std::int64_t{value};
-    if (signedValue < std::numeric_limits<std::int32_t>::min()
-        || signedValue > std::numeric_limits<std::int32_t>::max()) {
+    if (signedValue < std::numeric_limits<std::int32_t>::min() ||
+        signedValue > std::numeric_limits<std::int32_t>::max()) {
         reading.ErrorPos = PositionAt(n); // the finished number lies outside the range
         return reading;
     }

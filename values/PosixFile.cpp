@@ -11,7 +11,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-TPosixFile::TPosixFile(const QString& path, int flags) : TPosixFile(path, flags, true) {}
+TPosixFile::TPosixFile(const QString& path, int flags) : TPosixFile(path, flags, true)
+{
+}
 
 TPosixFile::TPosixFile(const QString& path, int flags, bool mustOpen) : path_(path)
 {
@@ -48,8 +50,7 @@ TPosixFile::~TPosixFile()
         ::close(fd_);
 }
 
-template <typename Call>
-std::size_t TPosixFile::Repeat(std::size_t size, Call call)
+template <typename Call> std::size_t TPosixFile::Repeat(std::size_t size, Call call)
 {
     std::size_t done = 0;
     while (done < size) {
@@ -67,12 +68,14 @@ std::size_t TPosixFile::Repeat(std::size_t size, Call call)
 
 std::size_t TPosixFile::ReadAt0(char* data, std::size_t size)
 {
-    return Repeat(size, [&](std::size_t done) { return ::pread(fd_, data + done, size - done, static_cast<off_t>(done)); });
+    return Repeat(size,
+                  [&](std::size_t done) { return ::pread(fd_, data + done, size - done, static_cast<off_t>(done)); });
 }
 
 std::size_t TPosixFile::WriteAt0(const char* data, std::size_t size)
 {
-    return Repeat(size, [&](std::size_t done) { return ::pwrite(fd_, data + done, size - done, static_cast<off_t>(done)); });
+    return Repeat(size,
+                  [&](std::size_t done) { return ::pwrite(fd_, data + done, size - done, static_cast<off_t>(done)); });
 }
 
 void TPosixFile::WriteAll(const QByteArray& bytes)
@@ -116,7 +119,7 @@ bool TPosixFile::WaitUntilWritable() const
 
 struct stat TPosixFile::Status() const
 {
-    struct stat info {};
+    struct stat info { };
     if (::fstat(fd_, &info) != 0)
         ThrowIoError(errno, path_);
     return info;
@@ -146,7 +149,7 @@ bool IsExistingFile(const QString& path)
 {
     if (!IsUsableFileName(path))
         return false;
-    struct stat info {};
+    struct stat info { };
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 

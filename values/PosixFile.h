@@ -49,8 +49,7 @@ public:
 private:
     TPosixFile(const QString& path, int flags, bool mustOpen);
     // Repeats `call(done)` until `size` bytes moved or a call moved none.
-    template <typename Call>
-    std::size_t Repeat(std::size_t size, Call call);
+    template <typename Call> std::size_t Repeat(std::size_t size, Call call);
     [[nodiscard]] bool WaitUntilWritable() const;
 
     QString path_;

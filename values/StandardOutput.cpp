@@ -20,7 +20,7 @@ namespace {
     return flags != -1 && (flags & O_ACCMODE) != O_RDONLY;
 }
 
-}  // namespace
+} // namespace
 
 void KeepStandardStreamsOpen()
 {
@@ -49,7 +49,7 @@ void WriteStandardOutput(const QByteArray& bytes)
 
 std::optional<TFileIdentity> StandardOutputIdentity()
 {
-    struct stat info {};
+    struct stat info { };
     if (::fstat(STDOUT_FILENO, &info) != 0)
         return std::nullopt;
     return IdentityOf(info);

@@ -43,8 +43,7 @@ private:
 
 [[noreturn]] void ThrowNoReader(const TFileLook& target, int code)
 {
-    throw EInOutError(code,
-                      QStringLiteral("Aus %1 liest niemand").arg(QFileInfo(target.Name()).fileName()),
+    throw EInOutError(code, QStringLiteral("Aus %1 liest niemand").arg(QFileInfo(target.Name()).fileName()),
                       QStringLiteral("Aus dieser Pipe liest niemand"));
 }
 
@@ -61,7 +60,7 @@ private:
     return code == IoCodeFromErrno(EPIPE, QString()) || code == IoCodeFromErrno(EAGAIN, QString());
 }
 
-}  // namespace
+} // namespace
 
 void WriteStream(const TFileLook& target, const QByteArray& content, TWaitForReader wait)
 {

@@ -52,14 +52,14 @@ constexpr qsizetype MaxNameStemBytes = 200;
     return TPosixFile::TryOpen(name, O_WRONLY | O_CREAT | O_EXCL);
 }
 
-}  // namespace
+} // namespace
 
 QString TemporaryName(const QString& target)
 {
     const QFileInfo info(target);
     const QString suffix = QString::number(QRandomGenerator::global()->generate64(), 36);
-    return info.dir().filePath(QStringLiteral(".") + CutToBytes(info.fileName(), MaxNameStemBytes) + u'.' + suffix
-                               + QStringLiteral(".tmp"));
+    return info.dir().filePath(QStringLiteral(".") + CutToBytes(info.fileName(), MaxNameStemBytes) + u'.' + suffix +
+                               QStringLiteral(".tmp"));
 }
 
 TTemporaryFile::TTemporaryFile(const QString& target)

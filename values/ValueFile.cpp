@@ -39,7 +39,7 @@ void CopyRecordToBuffer(const TRecord& record, TValueBuffer& buffer)
                                      "sich nicht als Wertedatei lesen"));
 }
 
-}  // namespace
+} // namespace
 
 bool LoadValueFile(const QString& name, TValueBuffer& buffer, TFileStamp* seen)
 {

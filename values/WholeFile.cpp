@@ -14,7 +14,8 @@ namespace {
 // and new bytes, which is why this is the last way out, not the first.
 TFileStamp WriteInPlace(const TFileLook& target, const QByteArray& bytes)
 {
-    TPosixFile file = target.Exists() ? target.Reopen(O_WRONLY) : TPosixFile(target.Name(), O_WRONLY | O_CREAT | O_EXCL);
+    TPosixFile file =
+        target.Exists() ? target.Reopen(O_WRONLY) : TPosixFile(target.Name(), O_WRONLY | O_CREAT | O_EXCL);
     const auto size = static_cast<std::size_t>(bytes.size());
     if (file.WriteAt0(bytes.constData(), size) < size)
         throw EInOutError(IoCode::DiskFull);
@@ -35,10 +36,9 @@ void RequireLookable(const TFileLook& target)
         ThrowIoError(EISDIR, target.Name());
 }
 
-}  // namespace
+} // namespace
 
-std::optional<TFileStamp> WriteWholeOutput(const TFileLook& target, const QByteArray& bytes,
-                                           const TOutputRules& rules)
+std::optional<TFileStamp> WriteWholeOutput(const TFileLook& target, const QByteArray& bytes, const TOutputRules& rules)
 {
     RequireLookable(target);
     if (target.IsSpecial()) {

@@ -31,8 +31,7 @@ struct TOutputRules {
 //   the rename, is overwritten in place, so that every name keeps showing it
 //   and it keeps its owner.
 // Returns the stamp of the regular file written. Throws EInOutError.
-std::optional<TFileStamp> WriteWholeOutput(const TFileLook& target, const QByteArray& bytes,
-                                           const TOutputRules& rules);
+std::optional<TFileStamp> WriteWholeOutput(const TFileLook& target, const QByteArray& bytes, const TOutputRules& rules);
 
 // WriteWholeOutput for the name `path`; a read-only file fails with code 105.
 void WriteWholeFile(const QString& path, const QByteArray& bytes, TWaitForReader wait = TWaitForReader::No);

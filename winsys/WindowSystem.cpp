@@ -12,4 +12,6 @@ bool TWindowSystem::ExecutePrint(QPrinter&)
     return false;
 }
 
-void TWindowSystem::ExecutePrintPreview(QPrinter&, const std::function<void(QPrinter&)>&) {}
+void TWindowSystem::ExecutePrintPreview(QPrinter&, const std::function<void(QPrinter&)>&)
+{
+}
