@@ -41,7 +41,7 @@ void Play(TBereichDlg& dialog, const QString& script)
     }
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(std::optional<TFirstRun>)
 
@@ -74,36 +74,16 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("result");
-        QTest::newRow("set above") << 0 << 10 << "5"
-                                   << "set 15"
-                                   << "10";
-        QTest::newRow("set with equal bounds") << 5 << 5 << "5"
-                                               << "set 99"
-                                               << "99";
-        QTest::newRow("up at maximum") << 0 << 10 << "10"
-                                       << "up"
-                                       << "10";
-        QTest::newRow("ctrl+up steps one") << 0 << 10 << "5"
-                                           << "ctrl+up"
-                                           << "6";
-        QTest::newRow("down from far above") << 0 << 10 << "30"
-                                             << "down"
-                                             << "10";
-        QTest::newRow("up from no integer") << 3 << 10 << "abc"
-                                            << "up"
-                                            << "4";
-        QTest::newRow("up button") << 0 << 10 << "5"
-                                   << "button"
-                                   << "6";
-        QTest::newRow("focus loss above") << 0 << 2500 << "3000"
-                                          << "leave"
-                                          << "2500";
-        QTest::newRow("focus loss with equal bounds") << 9 << 9 << "3000"
-                                                      << "leave"
-                                                      << "3000";
-        QTest::newRow("focus loss keeps no integer") << 0 << 10 << "-"
-                                                     << "leave"
-                                                     << "-";
+        QTest::newRow("set above") << 0 << 10 << "5" << "set 15" << "10";
+        QTest::newRow("set with equal bounds") << 5 << 5 << "5" << "set 99" << "99";
+        QTest::newRow("up at maximum") << 0 << 10 << "10" << "up" << "10";
+        QTest::newRow("ctrl+up steps one") << 0 << 10 << "5" << "ctrl+up" << "6";
+        QTest::newRow("down from far above") << 0 << 10 << "30" << "down" << "10";
+        QTest::newRow("up from no integer") << 3 << 10 << "abc" << "up" << "4";
+        QTest::newRow("up button") << 0 << 10 << "5" << "button" << "6";
+        QTest::newRow("focus loss above") << 0 << 2500 << "3000" << "leave" << "2500";
+        QTest::newRow("focus loss with equal bounds") << 9 << 9 << "3000" << "leave" << "3000";
+        QTest::newRow("focus loss keeps no integer") << 0 << 10 << "-" << "leave" << "-";
     }
 
     void clampsOnSetStepAndFocusLoss()
@@ -134,12 +114,9 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("changes");
-        QTest::newRow("digits") << "12"
-                                << "12" << 2;
-        QTest::newRow("signs and separator") << "-+1,5"
-                                             << "-+1,5" << 5;
-        QTest::newRow("others refused") << "1a.x 2"
-                                        << "12" << 2;
+        QTest::newRow("digits") << "12" << "12" << 2;
+        QTest::newRow("signs and separator") << "-+1,5" << "-+1,5" << 5;
+        QTest::newRow("others refused") << "1a.x 2" << "12" << 2;
     }
 
     void typing()
@@ -197,10 +174,10 @@ private slots:
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("last");
         QTest::newRow("first use") << std::optional<TFirstRun>() << std::optional(TFirstRun{10, 10}) << 10 << 19;
-        QTest::newRow("after 900 to 2000")
-            << std::optional(TFirstRun{900, 1101}) << std::optional(TFirstRun{100, 5}) << 801 << 801;
-        QTest::newRow("no selection keeps fields")
-            << std::optional(TFirstRun{900, 1101}) << std::optional<TFirstRun>() << 900 << 2000;
+        QTest::newRow("after 900 to 2000") << std::optional(TFirstRun{900, 1101})
+                                           << std::optional(TFirstRun{100, 5}) << 801 << 801;
+        QTest::newRow("no selection keeps fields") << std::optional(TFirstRun{900, 1101})
+                                                   << std::optional<TFirstRun>() << 900 << 2000;
     }
 
     void presetPassesThroughPreviousBounds()
@@ -226,18 +203,12 @@ private slots:
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
-        QTest::newRow("last below first") << 0 << "tab tab tab 900 backtab 1000 enter" << true << "1000"
-                                          << "900";
-        QTest::newRow("below bounds, escape") << 100 << "tab tab tab 50 escape" << false << "100"
-                                              << "50";
-        QTest::newRow("above bounds, enter") << 0 << "tab tab tab 1500 enter" << true << "0"
-                                             << "1500";
-        QTest::newRow("above bounds, click on OK") << 0 << "tab tab tab 1500 click:ok" << true << "0"
-                                                   << "1500";
-        QTest::newRow("left by tab") << 0 << "tab tab tab 1500 tab enter" << true << "0"
-                                     << "1199";
-        QTest::newRow("left by click") << 0 << "tab tab tab 1500 click:first enter" << true << "0"
-                                       << "1199";
+        QTest::newRow("last below first") << 0 << "tab tab tab 900 backtab 1000 enter" << true << "1000" << "900";
+        QTest::newRow("below bounds, escape") << 100 << "tab tab tab 50 escape" << false << "100" << "50";
+        QTest::newRow("above bounds, enter") << 0 << "tab tab tab 1500 enter" << true << "0" << "1500";
+        QTest::newRow("above bounds, click on OK") << 0 << "tab tab tab 1500 click:ok" << true << "0" << "1500";
+        QTest::newRow("left by tab") << 0 << "tab tab tab 1500 tab enter" << true << "0" << "1199";
+        QTest::newRow("left by click") << 0 << "tab tab tab 1500 click:first enter" << true << "0" << "1199";
     }
 
     void closingKeepsTypedValues()

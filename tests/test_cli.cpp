@@ -51,8 +51,7 @@ TChildSetup StandardOutputTo(const QString& output)
 
 // The command as a script starts it, on a machine without a display: a
 // platform plugin that cannot start would end it before it wrote a byte.
-TCommandRun RunCommand(
-    const QStringList& arguments, const TChildSetup& setUp = [] {})
+TCommandRun RunCommand(const QStringList& arguments, const TChildSetup& setUp = [] {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -86,9 +85,9 @@ struct TRecordingFile {
 // Three recordings with gaps: a.k3 is missing and repeats a.k2, b.k1 to
 // b.k49 are missing and repeat the base file, c ends after c.k3.
 constexpr TRecordingFile RecordingFiles[] = {
-    {"a.kos", 100, 3},     {"a.k1", -20, 5},   {"a.k2", 900, -2}, {"a.k4", 32000, 1},
-    {"a.k99", -32768, 11}, {"b.koe", -500, 7}, {"b.k50", 64, 0},  {"c.kos", 2000, -1},
-    {"c.k1", 1, 1},        {"c.k2", 7, 13},    {"c.k3", -3, -9},
+    {"a.kos", 100, 3}, {"a.k1", -20, 5}, {"a.k2", 900, -2}, {"a.k4", 32000, 1}, {"a.k99", -32768, 11},
+    {"b.koe", -500, 7}, {"b.k50", 64, 0},
+    {"c.kos", 2000, -1}, {"c.k1", 1, 1}, {"c.k2", 7, 13}, {"c.k3", -3, -9},
 };
 
 void WriteRecordings(const TFormFixture& f)
@@ -149,7 +148,7 @@ QStringList InFolder(QStringList arguments, const QString& folder)
     return arguments.replaceInStrings(QStringLiteral("{dir}"), folder);
 }
 
-} // namespace
+}  // namespace
 
 class TestCli : public QObject {
     Q_OBJECT
@@ -190,8 +189,7 @@ private slots:
         // An older, longer output is replaced whole, and its second name
         // shows the new output too.
         WriteBytes(f.Path("befehl.txt"), QByteArray(2 * expected.size(), 'x'));
-        QVERIFY(::link(QFile::encodeName(f.Path("befehl.txt")).constData(),
-                       QFile::encodeName(f.Path("zwei.txt")).constData()) == 0);
+        QVERIFY(::link(QFile::encodeName(f.Path("befehl.txt")).constData(), QFile::encodeName(f.Path("zwei.txt")).constData()) == 0);
         QStringList arguments{command, "-o", f.Path("befehl.txt")};
         if (range)
             arguments << "--von" << QString::number(first) << "--bis" << QString::number(last);
@@ -217,15 +215,14 @@ private slots:
         const QStringList range = QStringList{"bereich"} + out;
         QTest::newRow("help") << QStringList{"temperaturen", "--help"} << 0 << "Aufruf:";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "korav-auswertung " KORAV_VERSION;
-        QTest::newRow("no command")
-            << QStringList{} << 1
-            << "korav-auswertung: Es fehlt der Befehl: temperaturen, energie, bereich, bild, pruefen oder verbinden.";
+        QTest::newRow("no command") << QStringList{} << 1
+                                    << "korav-auswertung: Es fehlt der Befehl: temperaturen, energie, bereich, bild, pruefen oder verbinden.";
         QTest::newRow("unknown command") << QStringList{"summe", "-o", "x", good} << 1
                                          << "korav-auswertung: Der Befehl 'summe' ist unbekannt.";
         QTest::newRow("no output") << QStringList{"temperaturen", good} << 1
                                    << "korav-auswertung: Es fehlt die Ausgabedatei: -o AUSGABE.";
-        QTest::newRow("-o without its value")
-            << QStringList{"energie", good, "-o"} << 1 << "korav-auswertung: Nach '-o' fehlt der Wert.";
+        QTest::newRow("-o without its value") << QStringList{"energie", good, "-o"} << 1
+                                              << "korav-auswertung: Nach '-o' fehlt der Wert.";
         QTest::newRow("-o twice") << QStringList{"energie", good} + out + out << 1
                                   << "korav-auswertung: Die Option '-o' steht doppelt.";
         QTest::newRow("unknown option") << QStringList{"energie", "-x", good} + out << 1
@@ -245,32 +242,31 @@ private slots:
         QTest::newRow("range beyond the values") << range + QStringList{"--von", "2000", "--bis", "2500", good} << 1
                                                  << "korav-auswertung: Die Werte einer Datei sind von 0 bis 2499 "
                                                     "nummeriert.";
-        QTest::newRow("range backwards")
-            << range + QStringList{"--von", "10", "--bis", "9", good} << 1
-            << "korav-auswertung: Der letzte Wert liegt vor dem ersten: --bis ist kleiner als "
-               "--von.";
+        QTest::newRow("range backwards") << range + QStringList{"--von", "10", "--bis", "9", good} << 1
+                                         << "korav-auswertung: Der letzte Wert liegt vor dem ersten: --bis ist kleiner als "
+                                            "--von.";
         QTest::newRow("range of two files") << range + QStringList{"--von", "0", "--bis", "9", good, good} << 1
                                             << "korav-auswertung: bereich liest genau eine Wertedatei.";
         QTest::newRow("base file missing") << QStringList{"temperaturen"} + out + QStringList{good, "{dir}/fehlt.kos"}
                                            << 2 << "korav-auswertung: {dir}/fehlt.kos: Datei nicht gefunden.";
         QTest::newRow("sibling too short") << QStringList{"energie"} + out + QStringList{"{dir}/rec.kos"} << 2
                                            << "korav-auswertung: {dir}/rec.k3: Versuch hinter dem Dateiende zu lesen.";
-        QTest::newRow("value file too short") << range + QStringList{"--von", "0", "--bis", "9", "{dir}/kurz.kos"} << 2
+        QTest::newRow("value file too short") << range + QStringList{"--von", "0", "--bis", "9", "{dir}/kurz.kos"}
+                                              << 2
                                               << "korav-auswertung: {dir}/kurz.kos: Versuch hinter dem Dateiende "
                                                  "zu lesen.";
         QTest::newRow("base file a pipe") << QStringList{"temperaturen"} + out + QStringList{"{dir}/pipe.kos"} << 2
                                           << "korav-auswertung: {dir}/pipe.kos: Das ist keine gewöhnliche Datei, "
                                              "sondern eine Pipe oder ein Gerät, und lässt sich nicht als Wertedatei "
                                              "lesen.";
-        QTest::newRow("value file in no folder")
-            << range + QStringList{"--von", "0", "--bis", "9", "{dir}/x/a.kos"} << 2
-            << "korav-auswertung: {dir}/x/a.kos: Den Ordner {dir}/x gibt es "
-               "nicht.";
-        QTest::newRow("value file missing") << range + QStringList{"--von", "0", "--bis", "9", "{dir}/fehlt.kos"} << 2
-                                            << "korav-auswertung: {dir}/fehlt.kos: Datei nicht gefunden.";
+        QTest::newRow("value file in no folder") << range + QStringList{"--von", "0", "--bis", "9", "{dir}/x/a.kos"}
+                                                 << 2 << "korav-auswertung: {dir}/x/a.kos: Den Ordner {dir}/x gibt es "
+                                                         "nicht.";
+        QTest::newRow("value file missing") << range + QStringList{"--von", "0", "--bis", "9", "{dir}/fehlt.kos"}
+                                            << 2 << "korav-auswertung: {dir}/fehlt.kos: Datei nicht gefunden.";
         const QStringList picture{"bild", "-o", "{dir}/aus.png"};
-        QTest::newRow("bild of two files")
-            << picture + QStringList{good, good} << 1 << "korav-auswertung: bild liest genau eine Wertedatei.";
+        QTest::newRow("bild of two files") << picture + QStringList{good, good} << 1
+                                           << "korav-auswertung: bild liest genau eine Wertedatei.";
         QTest::newRow("bild beyond the largest zoom") << picture + QStringList{"--zoom", "11", good} << 1
                                                       << "korav-auswertung: --zoom zählt die Schritte von \"+\": 0 "
                                                          "bis 10.";
@@ -286,9 +282,8 @@ private slots:
                                                          << "korav-auswertung: Die Option '--zoom' gilt nur für bild.";
         QTest::newRow("bild of a missing file") << picture + QStringList{"{dir}/fehlt.kos"} << 2
                                                 << "korav-auswertung: {dir}/fehlt.kos: Datei nicht gefunden.";
-        QTest::newRow("bild into a missing folder")
-            << QStringList{"bild", "-o", "{dir}/fehlt/aus.png", good} << 2
-            << "korav-auswertung: {dir}/fehlt/aus.png: Den Ordner {dir}/fehlt gibt es nicht.";
+        QTest::newRow("bild into a missing folder") << QStringList{"bild", "-o", "{dir}/fehlt/aus.png", good} << 2
+                                                    << "korav-auswertung: {dir}/fehlt/aus.png: Den Ordner {dir}/fehlt gibt es nicht.";
     }
 
     void callsAndTheirAnswers()
@@ -315,12 +310,12 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::newRow("defaults") << QStringList{} << int(FixedPoint) << 0 << "befehl.png";
         QTest::newRow("defaults to standard output") << QStringList{} << int(FixedPoint) << 0 << "-";
-        QTest::newRow("ganzzahl, zoomed")
-            << QStringList{"--darstellung", "ganzzahl", "--zoom", "3"} << int(IntegerMode) << 3 << "befehl.png";
-        QTest::newRow("hex, largest zoom")
-            << QStringList{"--zoom", "10", "--darstellung", "hex"} << int(HexMode) << 10 << "befehl.png";
-        QTest::newRow("festkomma as svg")
-            << QStringList{"--darstellung", "festkomma"} << int(FixedPoint) << 0 << "befehl.svg";
+        QTest::newRow("ganzzahl, zoomed") << QStringList{"--darstellung", "ganzzahl", "--zoom", "3"} << int(IntegerMode)
+                                          << 3 << "befehl.png";
+        QTest::newRow("hex, largest zoom") << QStringList{"--zoom", "10", "--darstellung", "hex"} << int(HexMode) << 10
+                                           << "befehl.png";
+        QTest::newRow("festkomma as svg") << QStringList{"--darstellung", "festkomma"} << int(FixedPoint) << 0
+                                          << "befehl.svg";
         QTest::newRow("zoom in hexadecimal") << QStringList{"--zoom", "0x3"} << int(FixedPoint) << 3 << "befehl.png";
     }
 
@@ -361,16 +356,15 @@ private slots:
         QTest::addColumn<int>("fileSizeLimit");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("asNobody");
-        QTest::newRow("folder missing") << "fehlt/aus.txt" << false << 0 << "Den Ordner {dir}/fehlt gibt es nicht."
-                                        << false;
+        QTest::newRow("folder missing") << "fehlt/aus.txt" << false << 0 << "Den Ordner {dir}/fehlt gibt es nicht." << false;
         QTest::newRow("read-only output") << "aus.txt" << true << 0 << "Die Datei ist schreibgeschützt." << false;
         QTest::newRow("output a folder") << "ordner" << false << 0 << "Das ist ein Ordner, keine Datei." << false;
         QTest::newRow("disk full half way") << "aus.txt" << false << 50000 << "Zu wenig Speicherplatz." << false;
         // Another user, where root may write anything.
         QTest::newRow("new file, the user may not write the folder")
             << "neu.txt" << false << 0 << "In den Ordner {dir} darf nicht geschrieben werden." << true;
-        QTest::newRow("root's file the user may not write")
-            << "aus.txt" << false << 0 << "Die Datei darf nicht geschrieben werden." << true;
+        QTest::newRow("root's file the user may not write") << "aus.txt" << false << 0
+                                                            << "Die Datei darf nicht geschrieben werden." << true;
     }
 
     void failedOutputLeavesNoHalfFile()
@@ -419,15 +413,12 @@ private slots:
                                        << "{dir}/rec.kos";
         QTest::newRow("a sibling") << QStringList{"energie", "{dir}/gut.kos", "{dir}/rec.kos"} << "{dir}/rec.k2"
                                    << "{dir}/rec.k2";
-        QTest::newRow("the base file by another path")
-            << QStringList{"energie", "{dir}/rec.kos"} << "{dir}/./../{name}/rec.kos"
-            << "{dir}/rec.kos";
-        QTest::newRow("a symbolic link to a sibling")
-            << QStringList{"temperaturen", "{dir}/rec.kos"} << "{dir}/verweis.txt"
-            << "{dir}/rec.k1";
-        QTest::newRow("a hard link to the range's input")
-            << range + QStringList{"{dir}/gut.kos"} << "{dir}/zweiter-name.txt"
-            << "{dir}/gut.kos";
+        QTest::newRow("the base file by another path") << QStringList{"energie", "{dir}/rec.kos"}
+                                                       << "{dir}/./../{name}/rec.kos" << "{dir}/rec.kos";
+        QTest::newRow("a symbolic link to a sibling") << QStringList{"temperaturen", "{dir}/rec.kos"}
+                                                      << "{dir}/verweis.txt" << "{dir}/rec.k1";
+        QTest::newRow("a hard link to the range's input") << range + QStringList{"{dir}/gut.kos"}
+                                                          << "{dir}/zweiter-name.txt" << "{dir}/gut.kos";
         // "-o -" with standard output appended to the input itself.
         QTest::newRow("standard output into the range's input") << range + QStringList{"{dir}/gut.kos"} << "-"
                                                                 << "{dir}/gut.kos";
@@ -490,7 +481,7 @@ private slots:
     void outputsThatFail_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("standardOutput"); // or "memory": 150 MB, amid what zoom 0 and 10 need
+        QTest::addColumn<QString>("standardOutput");  // or "memory": 150 MB, amid what zoom 0 and 10 need
         QTest::addColumn<QString>("message");
         const QStringList range{"bereich", "--von", "0", "--bis", "9", "-o", "-", "{dir}/gut.kos"};
         const QStringList picture{"bild", "{dir}/gut.kos", "--zoom"};
@@ -506,8 +497,7 @@ private slots:
                                                   << "{dir}/alt.png" + memory;
         QTest::newRow("largest zoom to standard output") << picture + QStringList{"10", "-o", "-"} << "memory"
                                                          << "Standardausgabe" + memory;
-        QTest::newRow("the start's picture") << picture + QStringList{"0", "-o", "{dir}/alt.png"} << "memory"
-                                             << "";
+        QTest::newRow("the start's picture") << picture + QStringList{"0", "-o", "{dir}/alt.png"} << "memory" << "";
     }
 
     void outputsThatFail()

@@ -26,7 +26,8 @@ constexpr int Black = 0x000000;
 // A diagram on a surface of `size`, with the axis of `mode` set up: on
 // 2600 x 237 in fixed point the origin is (50, 118), XScale 0.9538.
 struct TSetup {
-    explicit TSetup(TNumberMode mode, QSize surface = {2600, 237}) : size(surface), diagram(surface)
+    explicit TSetup(TNumberMode mode, QSize surface = {2600, 237})
+        : size(surface), diagram(surface)
     {
         ApplyYStepRule(diagram, mode, size.height());
         ApplyAxisRange(diagram, mode);
@@ -105,7 +106,7 @@ QString BlocksText(const std::set<int>& indices)
     return parts.join(u' ');
 }
 
-} // namespace
+}
 
 class TestDiagram : public QObject {
     Q_OBJECT
@@ -373,8 +374,7 @@ private slots:
         const QImage image = Render(setup.size, [&](TCanvas& canvas) {
             diagram.DrawFrame(canvas);
             diagram.DrawCurve(canvas, diagram.VisibleRange(canvas.ClipRect()), values, 1024.0, Red, width);
-            diagram.DrawMeanMarks(
-                canvas, canvas.ClipRect(), [](int i) { return i == 1000; }, 15.0);
+            diagram.DrawMeanMarks(canvas, canvas.ClipRect(), [](int i) { return i == 1000; }, 15.0);
             diagram.DrawFrame(canvas);
         });
         const int x = diagram.ColumnOf(1000);
@@ -409,8 +409,7 @@ private slots:
         const QImage image = Render(setup.size, [&](TCanvas& canvas) {
             diagram.DrawFrame(canvas);
             DrawRedCurve(diagram, canvas, values, mode);
-            diagram.DrawMeanMarks(
-                canvas, canvas.ClipRect(), [](int i) { return i >= 400 && i < 410; }, mean);
+            diagram.DrawMeanMarks(canvas, canvas.ClipRect(), [](int i) { return i >= 400 && i < 410; }, mean);
         });
         for (int i = 399; i <= 410; ++i) {
             const QRect column(diagram.ColumnOf(i), 0, 1, 237);
@@ -439,13 +438,10 @@ private slots:
         QCOMPARE(Bgr(image, 1099, row), Red);
         std::set<int> visited;
         Render(size, [&](TCanvas& canvas) {
-            diagram.DrawMeanMarks(
-                canvas, clip,
-                [&](int i) {
-                    visited.insert(i);
-                    return false;
-                },
-                0);
+            diagram.DrawMeanMarks(canvas, clip, [&](int i) {
+                visited.insert(i);
+                return false;
+            }, 0);
         });
         QCOMPARE(int(visited.size()), 1101 - 996 + 1);
         QCOMPARE(*visited.begin(), 996);
@@ -456,7 +452,7 @@ private slots:
     // the 20-column strips of the scroll bar's arrows at every offset.
     void curveInViewsAsInTheFullPaint_data()
     {
-        QTest::addColumn<QList<int>>("views"); // pairs of first column and first column after
+        QTest::addColumn<QList<int>>("views");  // pairs of first column and first column after
         QTest::addColumn<int>("width");
         QTest::newRow("window 1717 wide") << QList<int>{0, 1466} << 1;
         QTest::newRow("scrolled to 1212") << QList<int>{1212, 1611} << 1;
@@ -537,14 +533,11 @@ private slots:
     {
         TSetup setup(FixedPoint);
         const auto inverted = [&](int times) {
-            return Render(
-                setup.size,
-                [&](TCanvas& canvas) {
-                    setup.diagram.DrawFrame(canvas);
-                    for (int n = 0; n < times; ++n)
-                        canvas.DrawFocusRect({30, 15, 300, 222});
-                },
-                {}, QImage::Format_ARGB32_Premultiplied);
+            return Render(setup.size, [&](TCanvas& canvas) {
+                setup.diagram.DrawFrame(canvas);
+                for (int n = 0; n < times; ++n)
+                    canvas.DrawFocusRect({30, 15, 300, 222});
+            }, {}, QImage::Format_ARGB32_Premultiplied);
         };
         const QImage once = inverted(1);
         QCOMPARE(Bgr(once, 30, 15), Black);
@@ -640,6 +633,7 @@ private slots:
         QCOMPARE(CentredScrollPosition(ViewCentre(237, 100, 1000), 1500, 237), 209);
         QCOMPARE(CentredScrollPosition(ViewCentre(236, 0, 236), 357, 236), 60);
     }
+
 };
 
 QTEST_MAIN(TestDiagram)

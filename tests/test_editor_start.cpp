@@ -32,7 +32,7 @@ bool DropFiles(QWidget* target, const QStringList& paths)
     return drop.isAccepted();
 }
 
-} // namespace
+}  // namespace
 
 class TestEditorStart : public QObject {
     Q_OBJECT
@@ -101,22 +101,15 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("opened");
         QTest::addColumn<QString>("error");
-        QTest::newRow("command line") << "command line"
-                                      << "a.kos" << true << "";
-        QTest::newRow("command line, relative name") << "relative"
-                                                     << "a.kos" << true << "";
-        QTest::newRow("command line, no such file") << "command line"
-                                                    << "fehlt.kos" << false << "Datei nicht gefunden.";
-        QTest::newRow("dropped on the window") << "window"
-                                               << "a.k12" << true << "";
-        QTest::newRow("dropped on the entry field") << "Edit1"
-                                                    << "a.koe" << true << "";
-        QTest::newRow("dropped on the list") << "ListBox1"
-                                             << "a.kos" << true << "";
-        QTest::newRow("dropped, not a value file") << "window"
-                                                   << "a.txt" << false << "";
-        QTest::newRow("dropped, two files") << "window"
-                                            << "a.kos b.kos" << false << "";
+        QTest::newRow("command line") << "command line" << "a.kos" << true << "";
+        QTest::newRow("command line, relative name") << "relative" << "a.kos" << true << "";
+        QTest::newRow("command line, no such file") << "command line" << "fehlt.kos" << false
+                                                    << "Datei nicht gefunden.";
+        QTest::newRow("dropped on the window") << "window" << "a.k12" << true << "";
+        QTest::newRow("dropped on the entry field") << "Edit1" << "a.koe" << true << "";
+        QTest::newRow("dropped on the list") << "ListBox1" << "a.kos" << true << "";
+        QTest::newRow("dropped, not a value file") << "window" << "a.txt" << false << "";
+        QTest::newRow("dropped, two files") << "window" << "a.kos b.kos" << false << "";
     }
 
     void fileOpensFromOutside()
@@ -139,7 +132,8 @@ private slots:
             f.Form->OpenFile(QStringLiteral("../%1/%2").arg(QFileInfo(f.Dir.path()).fileName(), name));
             QDir::setCurrent(started);
             QCOMPARE(f.Form->windowTitle(), QStringLiteral("KORAV-Editor - ") + paths.front());
-        } else if (way == QLatin1String("window"))
+        }
+        else if (way == QLatin1String("window"))
             QCOMPARE(DropFiles(f.Form.get(), paths), opened);
         else
             QCOMPARE(DropFiles(f.Form->findChild<QWidget*>(way), paths), opened);

@@ -61,7 +61,7 @@ int WriteErrorCode(const TExportState& state)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(TCellSetting)
 Q_DECLARE_METATYPE(TAnswer)
@@ -119,15 +119,15 @@ private slots:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QList<TCellSetting>>("cells");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("one column") << QStringList{"KORAV"}
-                                    << QList<TCellSetting>{{1, 1, 1024}, {2, 1, -512}, {3, 1, 16}, {4, 1, 1}}
-                                    << "KORAV \r\n   1.00000 \r\n  -0.50000 \r\n   0.01563 \r\n   0.00098 \r\n" +
-                ZeroLine.repeated(1196);
-        QTest::newRow("eight columns") << QStringList{"SO1", "SU1", "SO2", "SU2", "SO3", "SU3", "AF", "SWFB"}
-                                       << QList<TCellSetting>{{1, 8, -16}, {1200, 1, 10000 * 1024}}
-                                       << "SO1 SU1 SO2 SU2 SO3 SU3 AF SWFB \r\n" + ZeroField.repeated(7) +
-                "  -0.01563 \r\n" + QByteArray(ZeroField.repeated(8) + "\r\n").repeated(1198) + "10000.00000 " +
-                ZeroField.repeated(7) + "\r\n";
+        QTest::newRow("one column")
+            << QStringList{"KORAV"} << QList<TCellSetting>{{1, 1, 1024}, {2, 1, -512}, {3, 1, 16}, {4, 1, 1}}
+            << "KORAV \r\n   1.00000 \r\n  -0.50000 \r\n   0.01563 \r\n   0.00098 \r\n" + ZeroLine.repeated(1196);
+        QTest::newRow("eight columns")
+            << QStringList{"SO1", "SU1", "SO2", "SU2", "SO3", "SU3", "AF", "SWFB"}
+            << QList<TCellSetting>{{1, 8, -16}, {1200, 1, 10000 * 1024}}
+            << "SO1 SU1 SO2 SU2 SO3 SU3 AF SWFB \r\n" + ZeroField.repeated(7) + "  -0.01563 \r\n"
+                   + QByteArray(ZeroField.repeated(8) + "\r\n").repeated(1198) + "10000.00000 "
+                   + ZeroField.repeated(7) + "\r\n";
     }
 
     void writesHeaderAndAllRows()
@@ -204,7 +204,7 @@ private slots:
         state_->ColumnNames[0] = QStringLiteral("KORAV");
         state_->ExportFileName = target;
         QCOMPARE(WriteErrorCode(*state_), code);
-        struct stat info { };
+        struct stat info {};
         QVERIFY(::lstat(name.constData(), &info) == 0);
         QVERIFY(kind == QLatin1String("pipe") ? S_ISFIFO(info.st_mode) : S_ISCHR(info.st_mode));
         QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),

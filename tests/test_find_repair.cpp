@@ -110,7 +110,7 @@ TCommandRun RunCommand(const QStringList& arguments, const QString& folder = {})
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-} // namespace
+}  // namespace
 
 class TestFindRepair : public QObject {
     Q_OBJECT
@@ -128,33 +128,24 @@ private slots:
         QTest::addColumn<QString>("found");
         QTest::addColumn<QString>("said");
         QTest::addColumn<int>("current");
-        QTest::newRow("outside, bounds allowed")
-            << int(IntegerMode) << int(Outside) << QStringList{"10", "2489"} << false << TValueMap{} << "0-9 2490-2499"
-            << "" << 0;
+        QTest::newRow("outside, bounds allowed") << int(IntegerMode) << int(Outside) << QStringList{"10", "2489"} << false
+                                                 << TValueMap{} << "0-9 2490-2499" << "" << 0;
         QTest::newRow("jump equal to the step") << int(IntegerMode) << int(Jump) << QStringList{"19"} << false
-                                                << TValueMap{{0, -3000}, {500, 520}} << "1-1 500-500"
-                                                << "" << 1;
+                                                << TValueMap{{0, -3000}, {500, 520}} << "1-1 500-500" << "" << 1;
         QTest::newRow("hex as typed") << int(HexMode) << int(Equal) << QStringList{"8000"} << false
-                                      << TValueMap{{7, -32768}, {2499, -32768}} << "7-7 2499-2499"
-                                      << "" << 7;
-        QTest::newRow("hex bounds unsigned")
-            << int(HexMode) << int(Outside) << QStringList{"0000", "0FFF"} << false << TValueMap{{3, -1}} << "3-3"
-            << "" << 3;
+                                      << TValueMap{{7, -32768}, {2499, -32768}} << "7-7 2499-2499" << "" << 7;
+        QTest::newRow("hex bounds unsigned") << int(HexMode) << int(Outside) << QStringList{"0000", "0FFF"} << false
+                                             << TValueMap{{3, -1}} << "3-3" << "" << 3;
         QTest::newRow("negative fixed point") << int(FixedPoint) << int(Outside) << QStringList{"-1,5", "31,999"}
-                                              << false << TValueMap{{20, -1536}, {21, -1537}} << "21-21"
-                                              << "" << 21;
+                                              << false << TValueMap{{20, -1536}, {21, -1537}} << "21-21" << "" << 21;
         QTest::newRow("added") << int(IntegerMode) << int(Equal) << QStringList{"100"} << true << TValueMap{}
-                               << "5-5 100-100"
-                               << "" << 100;
-        QTest::newRow("no match") << int(IntegerMode) << int(Equal) << QStringList{"-7"} << false << TValueMap{}
-                                  << "5-5"
+                               << "5-5 100-100" << "" << 100;
+        QTest::newRow("no match") << int(IntegerMode) << int(Equal) << QStringList{"-7"} << false << TValueMap{} << "5-5"
                                   << "Kein Wert erfüllt die Bedingung." << 5;
         QTest::newRow("no number") << int(IntegerMode) << int(Equal) << QStringList{"12a"} << false << TValueMap{}
-                                   << "5-5"
-                                   << "'12a' ist keine gültige Ganzzahl." << 5;
+                                   << "5-5" << "'12a' ist keine gültige Ganzzahl." << 5;
         QTest::newRow("out of range") << int(FixedPoint) << int(Jump) << QStringList{"32"} << false << TValueMap{}
-                                      << "5-5"
-                                      << "'32' liegt außerhalb von -32,000 bis 31,999." << 5;
+                                      << "5-5" << "'32' liegt außerhalb von -32,000 bis 31,999." << 5;
     }
 
     void conditionSelects()
@@ -265,18 +256,15 @@ private slots:
         QVERIFY(ReadBytes(f.Path("fenster.kos")) != recorded);
 
         const QStringList names{"--ausserhalb", "--sprung", "--gleich"};
-        const QStringList condition =
-            QStringList{"--darstellung", QStringList{"festkomma", "ganzzahl", "hex"}[mode], names[kind]} + numbers;
+        const QStringList condition = QStringList{"--darstellung", QStringList{"festkomma", "ganzzahl", "hex"}[mode],
+                                                  names[kind]} + numbers;
         WriteBytes(f.Path("befehl.kos"), recorded);
-        const TCommandRun run = RunCommand(QStringList{"verbinden"} + condition +
-                                           QStringList{"-o", f.Path("aus.kos"), f.Path("befehl.kos")});
+        const TCommandRun run = RunCommand(QStringList{"verbinden"} + condition + QStringList{"-o", f.Path("aus.kos"), f.Path("befehl.kos")});
         QCOMPARE(run.Errors, QString());
         QCOMPARE(run.ExitCode, 0);
         QVERIFY(ReadBytes(f.Path("aus.kos")) == ReadBytes(f.Path("fenster.kos")));
         QVERIFY(ReadBytes(f.Path("befehl.kos")) == recorded);
-        QCOMPARE(
-            RunCommand(QStringList{"verbinden", "--ersetzen"} + condition + QStringList{f.Path("befehl.kos")}).ExitCode,
-            0);
+        QCOMPARE(RunCommand(QStringList{"verbinden", "--ersetzen"} + condition + QStringList{f.Path("befehl.kos")}).ExitCode, 0);
         QVERIFY(ReadBytes(f.Path("befehl.kos")) == ReadBytes(f.Path("fenster.kos")));
     }
 
@@ -288,16 +276,13 @@ private slots:
         QTest::addColumn<QString>("error");
         const QStringList check{"pruefen", "--darstellung", "ganzzahl"};
         const QStringList equal{"--gleich", "-32768"};
-        QTest::newRow("nothing found") << check + equal + QStringList{"c.kos"} << 0 << ""
-                                       << "";
+        QTest::newRow("nothing found") << check + equal + QStringList{"c.kos"} << 0 << "" << "";
         QTest::newRow("runs of two files") << check + equal + QStringList{"a.kos", "c.kos", "b.kos"} << 3
-                                           << "a.kos: 0-0\na.kos: 7-9\nb.kos: 2499-2499\n"
-                                           << "";
+                                           << "a.kos: 0-0\na.kos: 7-9\nb.kos: 2499-2499\n" << "";
         QTest::newRow("hex as typed") << QStringList{"pruefen", "--gleich", "8000", "--darstellung", "hex", "b.kos"}
-                                      << 3 << "b.kos: 2499-2499\n"
-                                      << "";
-        QTest::newRow("a file short") << check + equal + QStringList{"kurz.kos", "b.kos"} << 2 << "b.kos: 2499-2499\n"
-                                      << "kurz.kos: Versuch hinter dem Dateiende zu lesen.";
+                                      << 3 << "b.kos: 2499-2499\n" << "";
+        QTest::newRow("a file short") << check + equal + QStringList{"kurz.kos", "b.kos"} << 2
+                                      << "b.kos: 2499-2499\n" << "kurz.kos: Versuch hinter dem Dateiende zu lesen.";
         QTest::newRow("no number") << check + QStringList{"--gleich", "12a", "a.kos"} << 1 << ""
                                    << "--gleich: '12a' ist keine gültige Ganzzahl.";
         QTest::newRow("fixed point by default") << QStringList{"pruefen"} + equal + QStringList{"a.kos"} << 1 << ""
@@ -306,13 +291,11 @@ private slots:
                                         << "Es gilt nur eine Bedingung: --gleich oder --sprung.";
         QTest::newRow("bounds reversed") << check + QStringList{"--ausserhalb", "5", "-5", "a.kos"} << 1 << ""
                                          << "--ausserhalb: Die untere Grenze 5 liegt über der oberen -5.";
-        QTest::newRow("no condition")
-            << QStringList{"verbinden", "-o", "x.kos", "a.kos"} << 1 << ""
-            << "verbinden braucht eine Bedingung: --ausserhalb A B, --sprung D oder --gleich X.";
-        QTest::newRow("output is the input")
-            << QStringList{"verbinden", "--gleich", "0", "-o", "a.kos", "a.kos"} << 2 << ""
-            << "a.kos: Die Ausgabe ist dieselbe Datei wie die Eingabe a.kos; "
-               "es wurde nichts geschrieben.";
+        QTest::newRow("no condition") << QStringList{"verbinden", "-o", "x.kos", "a.kos"} << 1 << ""
+                                      << "verbinden braucht eine Bedingung: --ausserhalb A B, --sprung D oder --gleich X.";
+        QTest::newRow("output is the input") << QStringList{"verbinden", "--gleich", "0", "-o", "a.kos", "a.kos"}
+                                             << 2 << "" << "a.kos: Die Ausgabe ist dieselbe Datei wie die Eingabe a.kos; "
+                                                           "es wurde nichts geschrieben.";
         QTest::newRow("pruefen writes nothing") << check + equal + QStringList{"--ersetzen", "a.kos"} << 1 << ""
                                                 << "Die Option '--ersetzen' gilt nur für verbinden.";
     }

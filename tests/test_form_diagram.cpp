@@ -50,7 +50,8 @@ private:
         Mouse(f, QEvent::MouseButtonPress, diagram.ColumnOf(from), Qt::LeftButton);
         for (int index : moves)
             Mouse(f, QEvent::MouseMove, diagram.ColumnOf(index), Qt::NoButton);
-        Mouse(f, QEvent::MouseButtonRelease, diagram.ColumnOf(moves.isEmpty() ? from : moves.back()), Qt::LeftButton);
+        Mouse(f, QEvent::MouseButtonRelease, diagram.ColumnOf(moves.isEmpty() ? from : moves.back()),
+              Qt::LeftButton);
     }
 
     static std::vector<int> Range(int first, int last)

@@ -16,7 +16,7 @@ enum class TCommand { New, Open, Close };
 
 const QString NewTitle = QStringLiteral("KORAV-Editor - Neue Datei");
 
-} // namespace
+}  // namespace
 
 class TestFormDocument : public QObject {
     Q_OBJECT
@@ -76,8 +76,8 @@ private slots:
         QFETCH(int, item);
         QFETCH(QString, text);
         TFormFixture f;
-        const QList<QAction*> items{f.Ui.Ausschneiden1, f.Ui.Kopieren1, f.Ui.AusListekopieren1, f.Ui.Einfgen1,
-                                    f.Ui.Lschen1};
+        const QList<QAction*> items{f.Ui.Ausschneiden1, f.Ui.Kopieren1, f.Ui.AusListekopieren1,
+                                    f.Ui.Einfgen1, f.Ui.Lschen1};
         QCOMPARE(items[item]->shortcut().toString(QKeySequence::NativeText), text);
     }
 
@@ -254,7 +254,7 @@ private slots:
         Run(f, TCommand(command), other);
 
         const QString expectedQuestion = (document.isEmpty() ? QStringLiteral("Neue Datei") : document) +
-            QStringLiteral(" wurde geändert. Änderungen speichern?");
+                                         QStringLiteral(" wurde geändert. Änderungen speichern?");
         QCOMPARE(f.Windows.Confirmations, QStringList{expectedQuestion});
         QCOMPARE(ReadBytes(target).left(2) == QByteArray::fromHex("0024"), saved);
         QCOMPARE(f.Form->isVisible(), !(goesOn && TCommand(command) == TCommand::Close));
@@ -264,8 +264,9 @@ private slots:
             QCOMPARE(f.Form->Document().Values()[0], std::int16_t(9 * 1024));
         } else if (TCommand(command) != TCommand::Close) {
             QVERIFY(!f.Form->Document().Modified());
-            const QString expectedTitle =
-                TCommand(command) == TCommand::New ? NewTitle : QStringLiteral("KORAV-Editor - ") + other;
+            const QString expectedTitle = TCommand(command) == TCommand::New
+                                              ? NewTitle
+                                              : QStringLiteral("KORAV-Editor - ") + other;
             QCOMPARE(f.Form->windowTitle(), expectedTitle);
         }
     }
@@ -339,10 +340,8 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing folder") << "nowhere/x.kos"
-                                        << "Ungültiger Dateiname.";
-        QTest::newRow("full disk") << "/dev/full"
-                                   << "Zu wenig Speicherplatz.";
+        QTest::newRow("missing folder") << "nowhere/x.kos" << "Ungültiger Dateiname.";
+        QTest::newRow("full disk") << "/dev/full" << "Zu wenig Speicherplatz.";
     }
 
     void failedSaveAsKeepsName()
@@ -368,14 +367,11 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("questions");
-        QTest::newRow("Speichern") << "Ctrl+S"
-                                   << "a.kos" << QStringList{};
-        QTest::newRow("save from the keyboard") << "Alt+D S"
-                                                << "a.kos" << QStringList{};
-        QTest::newRow("Speichern unter") << "Ctrl+Shift+S"
-                                         << "b.kos" << QStringList{};
-        QTest::newRow("Beenden") << "Ctrl+Q"
-                                 << "a.kos" << QStringList{"a.kos wurde geändert. Änderungen speichern?"};
+        QTest::newRow("Speichern") << "Ctrl+S" << "a.kos" << QStringList{};
+        QTest::newRow("save from the keyboard") << "Alt+D S" << "a.kos" << QStringList{};
+        QTest::newRow("Speichern unter") << "Ctrl+Shift+S" << "b.kos" << QStringList{};
+        QTest::newRow("Beenden") << "Ctrl+Q" << "a.kos"
+                                 << QStringList{"a.kos wurde geändert. Änderungen speichern?"};
     }
 
     void typedValueIsCommittedBeforeSaveAndClose()

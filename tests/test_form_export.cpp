@@ -18,7 +18,7 @@ private:
     {
         QAbstractItemModel* model = f.Ui.ListBox1->model();
         f.Ui.ListBox1->selectionModel()->select(QItemSelection(model->index(first, 0), model->index(last, 0)),
-                                                QItemSelectionModel::Select);
+                                                   QItemSelectionModel::Select);
         f.Form->SyncRunsFromList();
     }
 
@@ -84,8 +84,7 @@ private slots:
         QTest::addColumn<QString>("opened");
         QTest::addColumn<QString>("preset");
         QTest::newRow("new") << QString() << "Neue Datei";
-        QTest::newRow("open") << "F.kos"
-                              << "F.kos";
+        QTest::newRow("open") << "F.kos" << "F.kos";
     }
 
     void newDocumentEndsEvaluationPreset()
@@ -108,12 +107,9 @@ private slots:
     {
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not a number") << "abc"
-                                      << "'abc' ist kein gültiger Integerwert.";
-        QTest::newRow("empty") << ""
-                               << "'' ist kein gültiger Integerwert.";
-        QTest::newRow("too many") << "13"
-                                  << "Die Solarauswertung fasst höchstens 12 Dateien.";
+        QTest::newRow("not a number") << "abc" << "'abc' ist kein gültiger Integerwert.";
+        QTest::newRow("empty") << "" << "'' ist kein gültiger Integerwert.";
+        QTest::newRow("too many") << "13" << "Die Solarauswertung fasst höchstens 12 Dateien.";
     }
 
     void badFileCountIsShownAndChangesNothing()

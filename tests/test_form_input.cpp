@@ -37,7 +37,7 @@ QByteArray FileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-} // namespace
+}  // namespace
 
 class TestFormInput : public QObject {
     Q_OBJECT
@@ -192,7 +192,7 @@ private slots:
 
     void modeChangeScrollsAsSelectingInTurnWould_data()
     {
-        QTest::addColumn<QList<int>>("runs"); // pairs of first and last line
+        QTest::addColumn<QList<int>>("runs");  // pairs of first and last line
         QTest::addColumn<int>("top");
         QTest::newRow("one run above the view") << QList<int>{5, 10} << 90;
         QTest::newRow("a run above, one below") << QList<int>{5, 10, 2000, 2005} << 90;
@@ -209,9 +209,9 @@ private slots:
         auto f = OpenDocument();
         TListBox* list = f->Ui.ListBox1;
         for (int i = 0; i + 1 < runs.size(); i += 2)
-            list->selectionModel()->select(
-                QItemSelection(list->model()->index(runs[i], 0), list->model()->index(runs[i + 1], 0)),
-                QItemSelectionModel::Select);
+            list->selectionModel()->select(QItemSelection(list->model()->index(runs[i], 0),
+                                                          list->model()->index(runs[i + 1], 0)),
+                                           QItemSelectionModel::Select);
         f->Form->SyncRunsFromList();
         f->SetTopIndex(top);
         f->ClickMode(HexMode);

@@ -20,7 +20,7 @@ private:
     // An open document whose value i is `first` + `step` * i, or what
     // `values` gives for i, in `mode`.
     static std::unique_ptr<TFormFixture> OpenDocument(int mode = 0, int first = 0, int step = 1,
-                                                      const QMap<int, int>& values = {})
+                                                  const QMap<int, int>& values = {})
     {
         auto f = std::make_unique<TFormFixture>();
         f->Open(f->WriteValueFile("a.kos", first, step, values));
@@ -38,6 +38,7 @@ private:
     {
         return f.Ui.ListBox1->model()->index(row, 0).data().toString();
     }
+
 
 private slots:
     void typedValueGoesIntoEverySelectedLine()
@@ -209,8 +210,7 @@ private slots:
         QTest::newRow("fixed negative") << 0 << QList<int>{-2048, -1024} << "-1,5";
         // Fifteen significant digits, the last one rounded.
         QTest::newRow("integer thirds") << 1 << QList<int>{1, 1, 2} << "1,33333333333333";
-        QTest::newRow("integer thirds, five whole digits")
-            << 1 << QList<int>{20000, 20000, 20001} << "20000,3333333333";
+        QTest::newRow("integer thirds, five whole digits") << 1 << QList<int>{20000, 20000, 20001} << "20000,3333333333";
         QTest::newRow("fixed thirds") << 0 << QList<int>{1, 1, 2} << "0,00130208333333333";
         QTest::newRow("integer two thirds") << 1 << QList<int>{1, 2, 2} << "1,66666666666667";
     }
@@ -238,24 +238,15 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("mean");
-        QTest::newRow("representation changed") << "hex"
-                                                << "0002";
-        QTest::newRow("key released in the list") << "Shift+Tab Down"
-                                                  << "4";
-        QTest::newRow("Enter in the entry field") << "Return"
-                                                  << "4";
-        QTest::newRow("keypad Enter in the entry field") << "Enter"
-                                                         << "4";
-        QTest::newRow("Up in the entry field") << "Up"
-                                               << "0";
-        QTest::newRow("Down in the entry field") << "Down"
-                                                 << "4";
-        QTest::newRow("value typed, Enter") << "7 Return"
-                                            << "4";
-        QTest::newRow("click in the list") << "line 5"
-                                           << "10";
-        QTest::newRow("press on the diagram") << "diagram 7"
-                                              << "14";
+        QTest::newRow("representation changed") << "hex" << "0002";
+        QTest::newRow("key released in the list") << "Shift+Tab Down" << "4";
+        QTest::newRow("Enter in the entry field") << "Return" << "4";
+        QTest::newRow("keypad Enter in the entry field") << "Enter" << "4";
+        QTest::newRow("Up in the entry field") << "Up" << "0";
+        QTest::newRow("Down in the entry field") << "Down" << "4";
+        QTest::newRow("value typed, Enter") << "7 Return" << "4";
+        QTest::newRow("click in the list") << "line 5" << "10";
+        QTest::newRow("press on the diagram") << "diagram 7" << "14";
     }
 
     void meanFollowsEveryTrigger()

@@ -64,7 +64,7 @@ struct TRealForm {
     bool Active = false;
 };
 
-} // namespace
+}  // namespace
 
 class TestFormRealDialogs : public QObject {
     Q_OBJECT
@@ -91,8 +91,7 @@ private slots:
         QCOMPARE(shown.Filters, ValueFileFilters);
         QCOMPARE(f.Form->Document().CurrentFileName(), path);
         QCOMPARE(f.Form->Document().Loaded(), exists);
-        QCOMPARE(f.Form->windowTitle(),
-                 exists ? QStringLiteral("KORAV-Editor - ") + path : QStringLiteral("KORAV-Editor"));
+        QCOMPARE(f.Form->windowTitle(), exists ? QStringLiteral("KORAV-Editor - ") + path : QStringLiteral("KORAV-Editor"));
         if (exists)
             QCOMPARE(f.BufferBytes(), PatternBytes(ValueFileSize));
     }
@@ -211,8 +210,7 @@ private slots:
 
         QCOMPARE(shown.Title, QStringLiteral("Bestätigung"));
         QCOMPARE(shown.Text, QStringLiteral("a.kos wurde geändert. Änderungen speichern?"));
-        QCOMPARE(shown.Buttons,
-                 (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein"), QStringLiteral("Abbrechen")}));
+        QCOMPARE(shown.Buttons, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein"), QStringLiteral("Abbrechen")}));
         QCOMPARE(ReadBytes(path), saved ? changed : PatternBytes(ValueFileSize));
         QCOMPARE(f.Form->isVisible(), !closed);
         QCOMPARE(f.Form->Document().Modified(), !saved);

@@ -77,7 +77,7 @@ QImage Paint(const TFormFixture& f)
     return image;
 }
 
-} // namespace
+}  // namespace
 
 class TestFormRepair : public QObject {
     Q_OBJECT
@@ -311,21 +311,11 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("item");
-        QTest::newRow("Neu") << "Ctrl+N"
-                             << "Strg+N"
-                             << "Neu1";
-        QTest::newRow("Öffnen") << "Ctrl+O"
-                                << "Strg+O"
-                                << "ffnen1";
-        QTest::newRow("Speichern") << "Ctrl+S"
-                                   << "Strg+S"
-                                   << "Speichern";
-        QTest::newRow("Speichern unter") << "Ctrl+Shift+S"
-                                         << "Strg+Umschalt+S"
-                                         << "Speichernunter";
-        QTest::newRow("Beenden") << "Ctrl+Q"
-                                 << "Strg+Q"
-                                 << "Beenden1";
+        QTest::newRow("Neu") << "Ctrl+N" << "Strg+N" << "Neu1";
+        QTest::newRow("Öffnen") << "Ctrl+O" << "Strg+O" << "ffnen1";
+        QTest::newRow("Speichern") << "Ctrl+S" << "Strg+S" << "Speichern";
+        QTest::newRow("Speichern unter") << "Ctrl+Shift+S" << "Strg+Umschalt+S" << "Speichernunter";
+        QTest::newRow("Beenden") << "Ctrl+Q" << "Strg+Q" << "Beenden1";
     }
 
     void standardKeys()

@@ -38,7 +38,7 @@ bool AllHold(const TFormFixture& f, const std::vector<int>& lines, bool original
     return true;
 }
 
-} // namespace
+}  // namespace
 
 class TestFormUndo : public QObject {
     Q_OBJECT
@@ -48,14 +48,10 @@ private slots:
     {
         QTest::addColumn<QString>("selection");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("one line") << "3"
-                                  << "Wert 77 in 1 Zeile";
-        QTest::newRow("a run") << "3-9"
-                               << "Wert 77 in 7 Zeilen";
-        QTest::newRow("two lines apart") << "3,7"
-                                         << "Wert 77 in 2 Zeilen";
-        QTest::newRow("all lines") << "all"
-                                   << "Wert 77 in 2500 Zeilen";
+        QTest::newRow("one line") << "3" << "Wert 77 in 1 Zeile";
+        QTest::newRow("a run") << "3-9" << "Wert 77 in 7 Zeilen";
+        QTest::newRow("two lines apart") << "3,7" << "Wert 77 in 2 Zeilen";
+        QTest::newRow("all lines") << "all" << "Wert 77 in 2500 Zeilen";
     }
 
     void undoAndRedoACommit()

@@ -63,7 +63,8 @@ bool FitsIntegerSyntax(const std::string& text)
 // The error position of a text that does not fit `fits`: one past the longest
 // prefix that some valid text starts with. For both syntaxes a prefix can be
 // continued exactly when appending "0" makes it valid.
-template <typename Fits> int SyntaxErrorPos(const std::string& text, Fits fits)
+template <typename Fits>
+int SyntaxErrorPos(const std::string& text, Fits fits)
 {
     for (std::size_t k = text.size() + 1; k-- > 0;)
         if (fits(text.substr(0, k) + "0"))
@@ -130,7 +131,8 @@ TExpectation ExpectInteger(const std::string& text)
     std::uint64_t number = 0;
     for (std::size_t i = static_cast<std::size_t>(match.length(0)); i < text.size(); ++i) {
         const char c = text[i];
-        const bool isDigit = hex ? std::isxdigit(static_cast<unsigned char>(c)) != 0 : (c >= '0' && c <= '9');
+        const bool isDigit = hex ? std::isxdigit(static_cast<unsigned char>(c)) != 0
+                                 : (c >= '0' && c <= '9');
         if (!isDigit)
             break;
         if (number > limit) {
@@ -151,8 +153,8 @@ TExpectation ExpectInteger(const std::string& text)
         return expect;
     }
     const long long value = std::strtoll(text.c_str(), nullptr, 10);
-    if (errno == ERANGE || value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max()) {
+    if (errno == ERANGE || value < std::numeric_limits<std::int32_t>::min()
+        || value > std::numeric_limits<std::int32_t>::max()) {
         expect.ErrorPos = static_cast<int>(text.size()) + 1;
         return expect;
     }
@@ -258,45 +260,19 @@ void TestNumbers::formatValue_data()
     QTest::addColumn<QString>("integer");
     QTest::addColumn<QString>("hex");
 
-    QTest::newRow("0") << 0 << "0,000"
-                       << "0"
-                       << "0000";
-    QTest::newRow("1") << 1 << "0,001"
-                       << "1"
-                       << "0001";
-    QTest::newRow("-1") << -1 << "-0,001"
-                        << "-1"
-                        << "FFFF";
-    QTest::newRow("64") << 64 << "0,063"
-                        << "64"
-                        << "0040";
-    QTest::newRow("-64") << -64 << "-0,063"
-                         << "-64"
-                         << "FFC0";
-    QTest::newRow("320") << 320 << "0,313"
-                         << "320"
-                         << "0140";
-    QTest::newRow("512") << 512 << "0,500"
-                         << "512"
-                         << "0200";
-    QTest::newRow("1023") << 1023 << "0,999"
-                          << "1023"
-                          << "03FF";
-    QTest::newRow("1025") << 1025 << "1,001"
-                          << "1025"
-                          << "0401";
-    QTest::newRow("4660") << 4660 << "4,551"
-                          << "4660"
-                          << "1234";
-    QTest::newRow("10240") << 10240 << "10,000"
-                           << "10240"
-                           << "2800";
-    QTest::newRow("32767") << 32767 << "31,999"
-                           << "32767"
-                           << "7FFF";
-    QTest::newRow("-32768") << -32768 << "-32,000"
-                            << "-32768"
-                            << "8000";
+    QTest::newRow("0") << 0 << "0,000" << "0" << "0000";
+    QTest::newRow("1") << 1 << "0,001" << "1" << "0001";
+    QTest::newRow("-1") << -1 << "-0,001" << "-1" << "FFFF";
+    QTest::newRow("64") << 64 << "0,063" << "64" << "0040";
+    QTest::newRow("-64") << -64 << "-0,063" << "-64" << "FFC0";
+    QTest::newRow("320") << 320 << "0,313" << "320" << "0140";
+    QTest::newRow("512") << 512 << "0,500" << "512" << "0200";
+    QTest::newRow("1023") << 1023 << "0,999" << "1023" << "03FF";
+    QTest::newRow("1025") << 1025 << "1,001" << "1025" << "0401";
+    QTest::newRow("4660") << 4660 << "4,551" << "4660" << "1234";
+    QTest::newRow("10240") << 10240 << "10,000" << "10240" << "2800";
+    QTest::newRow("32767") << 32767 << "31,999" << "32767" << "7FFF";
+    QTest::newRow("-32768") << -32768 << "-32,000" << "-32768" << "8000";
 }
 
 void TestNumbers::formatValue()
@@ -506,8 +482,7 @@ void TestNumbers::floatingPointErrors()
     QFETCH(QString, message);
     try {
         const TParseResult result = ParseValue(text, FixedPoint);
-        QFAIL(
-            qPrintable(QStringLiteral("no error; error position %1, value %2").arg(result.ErrorPos).arg(result.Value)));
+        QFAIL(qPrintable(QStringLiteral("no error; error position %1, value %2").arg(result.ErrorPos).arg(result.Value)));
     } catch (const EMathError& error) {
         QCOMPARE(error.Text(), message);
     }
@@ -529,9 +504,9 @@ void TestNumbers::hexHelpers()
     QCOMPARE(HexDigitValue(u'g'), 0);
     QCOMPARE(HexDigitValue(u' '), 0);
     QCOMPARE(HexDigitValue(u'$'), 0);
-    QCOMPARE(HexDigitValue(QChar(0x00E4)), 0); // ä
-    QCOMPARE(HexDigitValue(QChar(0xFF21)), 0); // fullwidth A
-    QCOMPARE(HexDigitValue(QChar(0x0661)), 0); // arabic-indic one
+    QCOMPARE(HexDigitValue(QChar(0x00E4)), 0);   // ä
+    QCOMPARE(HexDigitValue(QChar(0xFF21)), 0);   // fullwidth A
+    QCOMPARE(HexDigitValue(QChar(0x0661)), 0);   // arabic-indic one
 
     QCOMPARE(IntPower(16, 0), 1);
     QCOMPARE(IntPower(16, -3), 1);
@@ -548,8 +523,7 @@ void TestNumbers::hexHelpers()
     QCOMPARE(IntPower(10, 10), 1410065408); // 10^10 mod 2^32
     QCOMPARE(IntPower(3, 20), static_cast<std::int32_t>(3486784401LL - 4294967296LL));
     QCOMPARE(IntPower(std::numeric_limits<std::int32_t>::min(), 2), 0);
-    QCOMPARE(IntPower(7, std::numeric_limits<std::int32_t>::max()),
-             IntPower(7, std::numeric_limits<std::int32_t>::max()));
+    QCOMPARE(IntPower(7, std::numeric_limits<std::int32_t>::max()), IntPower(7, std::numeric_limits<std::int32_t>::max()));
     // Against plain repeated multiplication modulo 2^32.
     for (std::int32_t base : {-7, -3, 3, 5, 16, 255, 65537, 123456789}) {
         std::uint32_t expected = 1;
@@ -584,21 +558,14 @@ void TestNumbers::allValuesReadBack()
             const TParseResult back = ParseValue(text, mode);
             if (back.ErrorPos != 0 || back.Value != v)
                 QFAIL(qPrintable(QStringLiteral("mode %1: %2 -> \"%3\" -> %4 (error position %5)")
-                                     .arg(mode)
-                                     .arg(v)
-                                     .arg(text)
-                                     .arg(back.Value)
-                                     .arg(back.ErrorPos)));
+                                     .arg(mode).arg(v).arg(text).arg(back.Value).arg(back.ErrorPos)));
         }
         for (QChar separator : {separator_, QChar(u'.')}) {
             const QString text = FormatValue(value, FixedPoint, separator);
             const TParseResult back = ParseValue(text, FixedPoint);
             if (back.ErrorPos != 0 || back.Value < v - 1 || back.Value > v + 1)
                 QFAIL(qPrintable(QStringLiteral("fixed point: %1 -> \"%2\" -> %3 (error position %4)")
-                                     .arg(v)
-                                     .arg(text)
-                                     .arg(back.Value)
-                                     .arg(back.ErrorPos)));
+                                     .arg(v).arg(text).arg(back.Value).arg(back.ErrorPos)));
         }
     }
     // Fixed-point texts that read back one unit off.
@@ -698,8 +665,7 @@ void TestNumbers::randomTexts()
                 text += digitRun(4);
             }
             if (!text.empty() && pick(5) == 0)
-                text[pick(static_cast<std::uint32_t>(text.size()))] =
-                    alphabet[pick(static_cast<std::uint32_t>(alphabet.size()))];
+                text[pick(static_cast<std::uint32_t>(text.size()))] = alphabet[pick(static_cast<std::uint32_t>(alphabet.size()))];
         }
         const QString qtext = QString::fromLatin1(text);
 
@@ -723,8 +689,8 @@ void TestNumbers::randomTexts()
         const TExpectation hexExpected = ExpectHex(text);
         const TExpectation hexActual = Actual(qtext, HexMode);
         if (!Same(hexActual, hexExpected))
-            QFAIL(qPrintable(
-                QStringLiteral("hex \"%1\": %2, expected %3").arg(qtext, Describe(hexActual), Describe(hexExpected))));
+            QFAIL(qPrintable(QStringLiteral("hex \"%1\": %2, expected %3")
+                                 .arg(qtext, Describe(hexActual), Describe(hexExpected))));
         hexAccepted += hexActual.ErrorPos == 0;
 
         const TExpectation strToIntExpected = ExpectInteger(text);
@@ -732,14 +698,12 @@ void TestNumbers::randomTexts()
             const std::int32_t value = StrToInt(qtext);
             if (strToIntExpected.ErrorPos != 0 || value != strToIntExpected.Value)
                 QFAIL(qPrintable(QStringLiteral("StrToInt \"%1\": %2, expected %3")
-                                     .arg(qtext)
-                                     .arg(value)
-                                     .arg(Describe(strToIntExpected))));
+                                     .arg(qtext).arg(value).arg(Describe(strToIntExpected))));
             ++strToIntAccepted;
         } catch (const EConvertError&) {
             if (strToIntExpected.ErrorPos == 0)
-                QFAIL(qPrintable(
-                    QStringLiteral("StrToInt \"%1\": error, expected %2").arg(qtext, Describe(strToIntExpected))));
+                QFAIL(qPrintable(QStringLiteral("StrToInt \"%1\": error, expected %2")
+                                     .arg(qtext, Describe(strToIntExpected))));
         }
     }
     qInfo("accepted: fixed point %d (floating-point errors %d), integer %d, hex %d, StrToInt %d of %d texts",

@@ -57,12 +57,11 @@ int PdfPageCount(const QByteArray& pdf)
 QSizeF PdfPageSize(const QByteArray& pdf)
 {
     const QRegularExpressionMatch box =
-        QRegularExpression(QStringLiteral("/MediaBox \\[\\s*0 0 ([0-9.]+) ([0-9.]+)\\s*\\]"))
-            .match(QString::fromLatin1(pdf));
+        QRegularExpression(QStringLiteral("/MediaBox \\[\\s*0 0 ([0-9.]+) ([0-9.]+)\\s*\\]")).match(QString::fromLatin1(pdf));
     return box.hasMatch() ? QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble()) : QSizeF();
 }
 
-} // namespace
+}  // namespace
 
 class TestPicture : public QObject {
     Q_OBJECT
@@ -146,8 +145,7 @@ private slots:
         SavePicture(*f, name, filter);
         const QStringList refusal{name + " endet nicht auf .png, .svg oder .pdf."};
         QCOMPARE(f->Windows.Errors, written.isEmpty() ? refusal : QStringList());
-        QCOMPARE(QDir(f->Dir.path()).entryList({"b*"}, QDir::Files),
-                 written.isEmpty() ? QStringList() : QStringList{written});
+        QCOMPARE(QDir(f->Dir.path()).entryList({"b*"}, QDir::Files), written.isEmpty() ? QStringList() : QStringList{written});
         QVERIFY(ReadBytes(f->Path(written)).startsWith(magic));
         QCOMPARE(f->Windows.Dialogs.front().FileName, f->Path("kurve.png"));
     }
@@ -220,8 +218,7 @@ private slots:
         QVERIFY(pdf.startsWith("%PDF-"));
         QCOMPARE(PdfPageCount(pdf), pages);
         const QSizeF page = PdfPageSize(pdf);
-        QVERIFY2(page.width() > page.height(),
-                 qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
+        QVERIFY2(page.width() > page.height(), qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
     }
 
     // The printer keeps its settings from the print before, its file too.

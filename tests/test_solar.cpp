@@ -57,7 +57,7 @@ QList<int> Ids(int from, int count)
     return list;
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(const TChannelTable*)
 Q_DECLARE_METATYPE(TAnswer)
@@ -112,9 +112,9 @@ private slots:
     {
         QTest::addColumn<int>("sum");
         QTest::addColumn<int>("cell");
-        const QList<std::pair<int, int>> cases{{24, 3},        {72, 7},     {120, 13},          {600, 62},
-                                               {1800, 188},    {-600, -62}, {9600, 1000},       {12345, 1286},
-                                               {97280, 10133}, {0, 0},      {-3112960, -324267}};
+        const QList<std::pair<int, int>> cases{{24, 3},       {72, 7},     {120, 13},       {600, 62},
+                                               {1800, 188},   {-600, -62}, {9600, 1000},    {12345, 1286},
+                                               {97280, 10133}, {0, 0},     {-3112960, -324267}};
         for (const auto& [sum, cell] : cases)
             QTest::addRow("%d", sum) << sum << cell;
     }
@@ -159,16 +159,16 @@ private slots:
         QTest::addColumn<QList<int>>("expected");
         QTest::newRow("two recordings") << "2" << QStringList{"A.kos", "B.koe"} << QStringList{}
                                         << Ids(1, 99) + Ids(101, 99);
-        QTest::newRow("second dialog cancelled")
-            << "2" << QStringList{"A.kos", ""} << QStringList{} << Ids(1, 99) + Ids(1, 99);
+        QTest::newRow("second dialog cancelled") << "2" << QStringList{"A.kos", ""} << QStringList{}
+                                                 << Ids(1, 99) + Ids(1, 99);
         QTest::newRow("missing sibling") << "1" << QStringList{"A.kos"} << QStringList{"A.k5"}
                                          << Ids(1, 4) + QList<int>{4} + Ids(6, 94);
-        QTest::newRow("missing first sibling")
-            << "1" << QStringList{"A.kos"} << QStringList{"A.k1"} << QList<int>{0} + Ids(2, 98);
-        QTest::newRow("chosen file missing")
-            << "1" << QStringList{"C.kos"} << QStringList{} << QList<int>(99, DocumentId);
-        QTest::newRow("first dialog cancelled")
-            << "1" << QStringList{""} << QStringList{} << QList<int>(99, DocumentId);
+        QTest::newRow("missing first sibling") << "1" << QStringList{"A.kos"} << QStringList{"A.k1"}
+                                               << QList<int>{0} + Ids(2, 98);
+        QTest::newRow("chosen file missing") << "1" << QStringList{"C.kos"} << QStringList{}
+                                             << QList<int>(99, DocumentId);
+        QTest::newRow("first dialog cancelled") << "1" << QStringList{""} << QStringList{}
+                                                << QList<int>(99, DocumentId);
     }
 
     void passesReadSiblings()
@@ -187,8 +187,7 @@ private slots:
         QCOMPARE(rowIds(int(expected.size())), expected);
         QCOMPARE(state_->ColumnTable.Cell(ColumnRowCount, 1), 123);
         QCOMPARE(solar_->RowOffset(), int(expected.size()));
-        QCOMPARE(windows_->Dialogs.back().Filter,
-                 QStringLiteral("Sim-Dateien (*.kos)|*.k*|Echtzeit-Dateien (*.koe)|*.k*"));
+        QCOMPARE(windows_->Dialogs.back().Filter, QStringLiteral("Sim-Dateien (*.kos)|*.k*|Echtzeit-Dateien (*.koe)|*.k*"));
         QCOMPARE(windows_->Dialogs.back().DefaultExt, QStringLiteral("*.k*"));
     }
 
@@ -270,9 +269,8 @@ private slots:
         }
         expected += QByteArray("   0.00000 ").repeated(MaxColumnCount).append("\r\n").repeated(1101);
         const QByteArray written = ReadBytes(path("out.txt"));
-        QCOMPARE(written.mid(header.size(), 90),
-                 "   1.95313    2.92969    3.90625    4.88281    5.85938    6.83594 "
-                 "   7.81250    8.78906 \r\n");
+        QCOMPARE(written.mid(header.size(), 90), "   1.95313    2.92969    3.90625    4.88281    5.85938    6.83594 "
+                                                  "   7.81250    8.78906 \r\n");
         QCOMPARE(written, expected);
     }
 

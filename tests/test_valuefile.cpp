@@ -45,7 +45,8 @@ private:
     }
 
     // Runs `operation`, which must throw EInOutError; returns its code.
-    template <typename Operation> static int errorCode(Operation operation)
+    template <typename Operation>
+    static int errorCode(Operation operation)
     {
         try {
             operation();
@@ -54,6 +55,7 @@ private:
         }
         return 0;
     }
+
 
 private slots:
     void loadDecodesLittleEndianSignedValues()
@@ -188,8 +190,9 @@ private slots:
     void shortWriteIsDiskFull()
     {
         const QString name = path("limited.kos");
-        const int status =
-            RunWithFileSizeLimit(1000, [&] { return errorCode([&] { SaveValueFile(name, filled(1)); }); });
+        const int status = RunWithFileSizeLimit(1000, [&] {
+            return errorCode([&] { SaveValueFile(name, filled(1)); });
+        });
         QCOMPARE(status, 101);
     }
 
@@ -221,10 +224,7 @@ private slots:
             WriteBytes(name, old);
         const QStringList before = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
         const auto save = [&] { return errorCode([&] { SaveValueFile(name, filled(9)); }); };
-        const auto kill = [&] {
-            SetBeforeReplacingHook(+[] { ::raise(SIGKILL); });
-            return save();
-        };
+        const auto kill = [&] { SetBeforeReplacingHook(+[] { ::raise(SIGKILL); }); return save(); };
         QCOMPARE(killed ? RunInOtherProcess(kill) : RunWithFileSizeLimit(4096, save), killed ? -1 : 101);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), before);
         QCOMPARE(ReadBytes(name), old);
@@ -281,7 +281,7 @@ private slots:
         QVERIFY(back == filled(-3));
         QCOMPARE(expected.mid(ValueFileSize), PatternBytes(5200).mid(ValueFileSize));
         QCOMPARE(ReadBytes(saved), expected);
-        struct stat info { };
+        struct stat info {};
         QVERIFY(::stat(QFile::encodeName(file).constData(), &info) == 0);
         QCOMPARE(info.st_mode & 07777, mode_t{0640});
         if (root) {
@@ -319,12 +319,10 @@ private slots:
         SetOwnerAndMode(name, fileOwnerGroupMode[0], fileOwnerGroupMode[1], fileOwnerGroupMode[2]);
         // The folder is root's and belongs to the file's group.
         SetOwnerAndMode(folder.path(), 0, fileOwnerGroupMode[1], folderMode);
-        struct stat before {
-        }, after{};
+        struct stat before {}, after {};
         ::stat(QFile::encodeName(name).constData(), &before);
-        QCOMPARE(
-            RunInOtherProcess([&] { return BecomeNobody() ? errorCode([&] { SaveValueFile(name, filled(4)); }) : 99; }),
-            code);
+        QCOMPARE(RunInOtherProcess([&] { return BecomeNobody() ? errorCode([&] { SaveValueFile(name, filled(4)); }) : 99; }),
+                 code);
         ::stat(QFile::encodeName(name).constData(), &after);
         QCOMPARE(after.st_ino, before.st_ino);
         QCOMPARE(QList({after.st_uid, after.st_gid}), QList({before.st_uid, before.st_gid}));
@@ -346,8 +344,7 @@ private slots:
         const QString noReader = QStringLiteral("Aus ziel.kos liest niemand");
         QTest::newRow("save into a pipe") << true << ValueFileSize << "";
         QTest::newRow("save into a pipe nobody reads") << true << -1 << noReader;
-        QTest::newRow("save into a socket")
-            << true << -2 << "ziel.kos ist ein Socket; in ihn kann nicht geschrieben werden";
+        QTest::newRow("save into a socket") << true << -2 << "ziel.kos ist ein Socket; in ihn kann nicht geschrieben werden";
         QTest::newRow("a megabyte into a pipe") << false << (1 << 20) << "";
         QTest::newRow("a megabyte, the reader leaves") << false << 1000 << noReader;
         QTest::newRow("a megabyte, the reader stalls") << false << 0 << noReader;

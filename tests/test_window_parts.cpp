@@ -39,16 +39,9 @@ private slots:
         QFETCH(bool, enabled);
         QMenuBar bar;
         int runs = 0;
-        TMenuTable menus(bar,
-                         {{"Menu1",
-                           QStringLiteral("&Menü"),
-                           {Separator(),
-                            {"Item1",
-                             QStringLiteral("&Eintrag"),
-                             [&runs] { ++runs; },
-                             {QKeySequence(Qt::CTRL | Qt::Key_E)},
-                             when,
-                             true}}}});
+        TMenuTable menus(bar, {{"Menu1", QStringLiteral("&Menü"),
+                                {Separator(), {"Item1", QStringLiteral("&Eintrag"), [&runs] { ++runs; },
+                                               {QKeySequence(Qt::CTRL | Qt::Key_E)}, when, true}}}});
         QAction& item = menus.Item("Item1");
         QCOMPARE(bar.findChild<QMenu*>(QStringLiteral("Menu1"))->actions().size(), 2);
         QCOMPARE(item.shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));

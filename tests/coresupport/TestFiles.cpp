@@ -77,7 +77,6 @@ bool BecomeNobody()
 
 void SetOwnerAndMode(const QString& path, uid_t owner, gid_t group, mode_t mode)
 {
-    if (::chown(QFile::encodeName(path).constData(), owner, group) ||
-        ::chmod(QFile::encodeName(path).constData(), mode))
+    if (::chown(QFile::encodeName(path).constData(), owner, group) || ::chmod(QFile::encodeName(path).constData(), mode))
         qFatal("cannot hand a test file over");
 }

@@ -30,8 +30,7 @@ const char* ActionName(Qt::DropAction action)
 
 class TDragSource : public QLabel {
 public:
-    TDragSource(const QString& file, bool dataEndWithDrag)
-        : QLabel(file), file_(file), dataEndWithDrag_(dataEndWithDrag)
+    TDragSource(const QString& file, bool dataEndWithDrag) : QLabel(file), file_(file), dataEndWithDrag_(dataEndWithDrag)
     {
     }
 
@@ -64,7 +63,7 @@ private:
     bool dragged_ = false;
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

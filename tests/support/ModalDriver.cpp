@@ -18,8 +18,8 @@ constexpr char HandledMark[] = "modalDriverHandled";
 
 QString Describe(const QWidget* dialog)
 {
-    QString text =
-        QString::fromLatin1(dialog->metaObject()->className()) + QStringLiteral(" \"") + dialog->windowTitle() + u'"';
+    QString text = QString::fromLatin1(dialog->metaObject()->className()) + QStringLiteral(" \"") +
+                   dialog->windowTitle() + u'"';
     if (const auto* box = qobject_cast<const QMessageBox*>(dialog))
         text += QStringLiteral(": ") + box->text();
     return text;
@@ -59,7 +59,7 @@ TModalDriver::TStep OnMessageBox(TShownMessage* shown, TBoxAction action)
     };
 }
 
-} // namespace
+}  // namespace
 
 TModalDriver::TModalDriver(int patienceMs) : patienceMs_(patienceMs)
 {
