@@ -1,5 +1,6 @@
 #include "diagram/AxisSetup.h"
 
+#include "diagram/HorizontalZoom.h"
 #include "diagram/TDiagram.h"
 
 #include <cmath>
@@ -36,6 +37,11 @@ void ApplyYStepRule(TDiagram& diagram, TNumberMode numberMode, int surfaceHeight
     }
 }
 
+void ApplyXStepRule(TDiagram& diagram)
+{
+    diagram.XStep = XLabelStep(diagram.XScale);
+}
+
 void ApplyAxisRange(TDiagram& diagram, TNumberMode numberMode)
 {
     TAxisRange range;
@@ -62,4 +68,5 @@ void SetupAxis(TDiagram& diagram, TNumberMode numberMode, QSize surface)
     ApplyYStepRule(diagram, numberMode, surface.height());
     ApplyAxisRange(diagram, numberMode);
     diagram.UpdateScale(surface);
+    ApplyXStepRule(diagram);
 }
