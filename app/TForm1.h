@@ -17,6 +17,7 @@ class QLineEdit;
 class QMouseEvent;
 class QPrinter;
 class QUndoStack;
+class QWheelEvent;
 class TBereichDlg;
 class TCanvas;
 class TDiagram;
@@ -112,6 +113,10 @@ public:
     void PaintBox1MouseUp();
     void SpeedButton1Click();
     void SpeedButton2Click();
+    void PaintBox1MouseWheel(QWheelEvent& event);
+    void GanzeKurve1Click();
+    void AufAuswahlzoomen1Click();
+    void Originalgre1Click();
     void KurvendarstellungClick();
     void Vergleichskurveladen1Click();
     void Vergleichskurveentfernen1Click();

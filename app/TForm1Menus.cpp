@@ -63,6 +63,10 @@ std::vector<TMenu> TForm1::MenuTable()
             {"Vergleichskurveladen1", QStringLiteral("&Vergleichskurve laden..."), Guarded(&TForm1::Vergleichskurveladen1Click), {}, Loaded},
             {"Vergleichskurveentfernen1", QStringLiteral("Vergleichskurve &entfernen"),
              Guarded(&TForm1::Vergleichskurveentfernen1Click), {}, Comparison},
+            Separator(),
+            {"GanzeKurve1", QStringLiteral("G&anze Kurve"), Guarded(&TForm1::GanzeKurve1Click), {}, Loaded},
+            {"AufAuswahlzoomen1", QStringLiteral("Auf Aus&wahl zoomen"), Guarded(&TForm1::AufAuswahlzoomen1Click), {}, Selection},
+            {"Originalgre1", QStringLiteral("&Originalgröße"), Guarded(&TForm1::Originalgre1Click), Key(Qt::CTRL | Qt::Key_0), Loaded},
         }},
         {"Solarauswertung1", QStringLiteral("&Solarauswertung"), {
             {"Temperaturen1", QStringLiteral("Temperaturen"), Guarded(&TForm1::Temperaturen1Click), {}},

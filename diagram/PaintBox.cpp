@@ -3,6 +3,7 @@
 #include "diagram/Canvas.h"
 
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -51,4 +52,12 @@ void TPaintBox::leaveEvent(QEvent*)
 {
     if (OnMouseLeave)
         OnMouseLeave();
+}
+
+void TPaintBox::wheelEvent(QWheelEvent* event)
+{
+    if (OnWheel)
+        OnWheel(*event);
+    else
+        event->ignore();
 }
