@@ -36,7 +36,7 @@ std::vector<TMenu> TForm1::MenuTable()
             {"DiagrammalsBildspeichern1", QStringLiteral("Diagramm als B&ild speichern..."),
              Guarded(&TForm1::DiagrammalsBildspeichern1Click), {}, Loaded},
             Separator(),
-            {"Drucken1", QStringLiteral("&Drucken..."), Guarded(&TForm1::Drucken1Click), {}, Loaded},
+            {"Drucken1", QStringLiteral("&Drucken..."), Guarded(&TForm1::Drucken1Click), StandardKeys(QKeySequence::Print, Qt::CTRL | Qt::Key_P), Loaded},
             {"Druckvorschau1", QStringLiteral("Druck&vorschau..."), Guarded(&TForm1::Druckvorschau1Click), {}, Loaded},
             Separator(),
             {"Beenden1", QStringLiteral("&Beenden"), Guarded(&TForm1::Beenden1Click), StandardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q)},

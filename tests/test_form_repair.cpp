@@ -316,6 +316,7 @@ private slots:
         QTest::newRow("Speichern") << "Ctrl+S" << "Strg+S" << "Speichern";
         QTest::newRow("Speichern unter") << "Ctrl+Shift+S" << "Strg+Umschalt+S" << "Speichernunter";
         QTest::newRow("Beenden") << "Ctrl+Q" << "Strg+Q" << "Beenden1";
+        QTest::newRow("Drucken") << "Ctrl+P" << "Strg+P" << "Drucken1";
         QTest::newRow("Originalgröße") << "Ctrl+0" << "Strg+0" << "Originalgre1";
     }
 

@@ -68,6 +68,7 @@ bool TScriptedWindowSystem::PrintToNextFile(QPrinter& printer)
 bool TScriptedWindowSystem::ExecutePrint(QPrinter& printer)
 {
     ++PrintDialogs;
+    PrintOutputFiles << printer.outputFileName();
     return PrintToNextFile(printer);
 }
 

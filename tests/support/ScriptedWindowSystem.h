@@ -28,6 +28,8 @@ public:
     std::deque<QString> PrintFiles;
     int PrintDialogs = 0;
     int PrintPreviews = 0;
+    // The output file of the printer as each print dialog found it.
+    QStringList PrintOutputFiles;
 
     QStringList Confirmations;
     std::deque<TButtons> ConfirmationButtons;
