@@ -16,6 +16,7 @@ const QString FirstOption = QStringLiteral("--von");
 const QString LastOption = QStringLiteral("--bis");
 const QString ModeOption = QStringLiteral("--darstellung");
 const QString ZoomOption = QStringLiteral("--zoom");
+const QString WidthOption = QStringLiteral("--breite");
 
 [[nodiscard]] bool IsHelp(const QString& argument)
 {
@@ -91,7 +92,7 @@ private:
             SetOnce(request_.Output, OutputOption);
         else if (argument == FirstOption || argument == LastOption)
             ReadRangeOption(argument);
-        else if (argument == ModeOption || argument == ZoomOption)
+        else if (argument == ModeOption || argument == ZoomOption || argument == WidthOption)
             ReadPictureOption(argument);
         else
             throw UsageFailure(QStringLiteral("Die Option '%1' ist unbekannt").arg(argument));
@@ -113,12 +114,14 @@ private:
     {
         if (request_.Command != TCommand::Picture)
             throw UsageFailure(QStringLiteral("Die Option '%1' gilt nur für bild").arg(option));
-        QString& text = option == ModeOption ? modeText_ : zoomText_;
+        QString& text = option == ModeOption ? modeText_ : option == ZoomOption ? zoomText_ : widthText_;
         SetOnce(text, option);
         if (option == ModeOption)
             request_.Mode = PictureModeNamed(text);
-        else
+        else if (option == ZoomOption)
             request_.ZoomSteps = PictureZoomSteps(text);
+        else
+            request_.Width = PictureWidth(text);
     }
 
     void SetOnce(QString& target, const QString& option)
@@ -138,6 +141,7 @@ private:
     bool optionsEnded_ = false;
     QString modeText_;
     QString zoomText_;
+    QString widthText_;
 };
 
 // The range dialog keeps its fields within the values and within the 1200

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diagram/Zoom.h"
 #include "values/NumberFormat.h"
 
 #include <QString>
@@ -9,7 +10,7 @@ enum class TCommand { Help, Version, Temperatures, Energy, Range, Picture };
 
 // One call of the command, checked: an output, the inputs it names, and for
 // a range export its first and last value (indices into the value file), for
-// a picture its number representation and zoom.
+// a picture its number representation, zoom and width.
 struct TRequest {
     TCommand Command = TCommand::Help;
     QString Output;
@@ -18,6 +19,7 @@ struct TRequest {
     int Last = 0;
     TNumberMode Mode = FixedPoint;
     int ZoomSteps = 0;
+    int Width = SurfaceWidth;
 };
 
 // Reads the arguments after the program's name. Throws ECommandFailure with

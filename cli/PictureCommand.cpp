@@ -15,7 +15,8 @@ void RunPicture(const TRequest& request)
     const TValueBuffer values = ReadValueFile(request.Inputs.front());
     const bool toStandardOutput = request.Output == StandardOutputName;
     const QByteArray bytes =
-        EncodeStartupPicture(values, request.Mode, request.ZoomSteps, QGuiApplication::palette().color(QPalette::Window),
+        EncodeStartupPicture(values, request.Mode, request.ZoomSteps, request.Width,
+                             QGuiApplication::palette().color(QPalette::Window),
                              toStandardOutput ? TPictureFormat::Png : *PictureFormatOf(request.Output));
     WriteCommandOutput(request.Output, bytes);
 }

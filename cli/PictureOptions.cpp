@@ -2,6 +2,7 @@
 
 #include "cli/CommandFailure.h"
 #include "cli/CommandOutput.h"
+#include "diagram/HorizontalZoom.h"
 #include "diagram/Zoom.h"
 #include "picture/PictureFormat.h"
 
@@ -13,6 +14,9 @@ struct TModeName {
 };
 
 constexpr TModeName ModeNames[] = {{"festkomma", FixedPoint}, {"ganzzahl", IntegerMode}, {"hex", HexMode}};
+
+// From a report's column up to a poster.
+constexpr int MaxPictureWidth = 20000;
 
 }  // namespace
 
@@ -31,6 +35,17 @@ int PictureZoomSteps(const QString& text)
     if (!number || !ZoomedHeight(steps))
         throw UsageFailure(QStringLiteral("--zoom zählt die Schritte von \"+\": 0 bis %1").arg(ZoomInSteps()));
     return steps;
+}
+
+// A number read as the editor reads one, so "$640" is as good as "1600".
+int PictureWidth(const QString& text)
+{
+    const TIntegerReading width = ReadInteger(text);
+    if (width.ErrorPos != 0 || width.Value < MinSurfaceWidth || width.Value > MaxPictureWidth)
+        throw UsageFailure(QStringLiteral("--breite ist die Breite des Bildes in Punkten: %1 bis %2")
+                               .arg(MinSurfaceWidth)
+                               .arg(MaxPictureWidth));
+    return width.Value;
 }
 
 void CheckPictureRequest(const TRequest& request)

@@ -92,10 +92,10 @@ QByteArray EncodeDiagramPicture(const TDiagramPicture& picture, TPictureFormat f
     return EncodePng(DiagramImage(picture));
 }
 
-QByteArray EncodeStartupPicture(const TValueBuffer& values, TNumberMode numberMode, int zoomSteps,
+QByteArray EncodeStartupPicture(const TValueBuffer& values, TNumberMode numberMode, int zoomSteps, int surfaceWidth,
                                 const QColor& background, TPictureFormat format)
 {
-    const QSize surface(SurfaceWidth, ZoomedHeight(zoomSteps).value_or(StartupSurfaceHeight));
+    const QSize surface(surfaceWidth, ZoomedHeight(zoomSteps).value_or(StartupSurfaceHeight));
     TDiagram diagram(surface);
     SetupAxis(diagram, numberMode, surface);
     TDiagramScene scene;
