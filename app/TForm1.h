@@ -124,6 +124,7 @@ public:
     // The status bar.
     void Statusleiste1Click();
     void UpdateStatusBar();
+    void ShowStatusMessage(const QString& message);
 
     // The diagram as a picture file and on paper.
     void DiagrammalsBildspeichern1Click();

@@ -51,7 +51,7 @@ std::vector<TMenu> TForm1::MenuTable()
             {"Einfgen1", QStringLiteral("&Einfügen"), Guarded(&TForm1::Einfgen1Click), Key(Qt::CTRL | Qt::Key_V)},
             {"Lschen1", QStringLiteral("&Löschen"), Guarded(&TForm1::Lschen1Click), Key(Qt::CTRL | Qt::Key_Delete)},
             Separator(),
-            {"Linearverbinden1", QStringLiteral("Linear &verbinden"), Guarded(&TForm1::Linearverbinden1Click), {}, Selection},
+            {"Linearverbinden1", QStringLiteral("Linear &verbinden"), Guarded(&TForm1::Linearverbinden1Click), Key(Qt::CTRL | Qt::Key_B), Selection},
         }},
         {"Anzeigen1", QStringLiteral("&Anzeige"), {
             {"Zahlenwerte1", QStringLiteral("&Zahlenwerte"), Guarded(&TForm1::Zahlenwerte1Click), {}, Loaded, true},

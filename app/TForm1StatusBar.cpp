@@ -49,3 +49,11 @@ void TForm1::PaintBox1MouseLeave()
     pane_->SetHover(std::nullopt);
     UpdateStatusBar();
 }
+
+// A message the user must see brings the bar up, as "Statusleiste" does.
+void TForm1::ShowStatusMessage(const QString& message)
+{
+    if (!statusBar_->IsShown())
+        menus_->Item("Statusleiste1").trigger();
+    statusBar_->ShowMessage(message);
+}
