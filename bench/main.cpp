@@ -161,6 +161,21 @@ TTiming MeasureRepaint(TBenchForm& bench, TReport& report, int runs, const QStri
     return timing;
 }
 
+// At the smallest vertical zoom, as the window starts.
+void MeasureHorizontalZoom(TBenchForm& bench, TReport& report)
+{
+    report.Rows.push_back(TimedRow(QStringLiteral("one Strg+wheel step over the diagram (zoom and repaint)"),
+                                   MeasureWheelStep(bench, ActionRuns), FrameTargetMs));
+    bench.Form->findChild<QAction*>(QStringLiteral("GanzeKurve1"))->trigger();
+    bench.Settle();
+    const TTiming whole = MeasureFullRepaint(bench, ActionRuns);
+    report.Rows.push_back(TimedRow(QStringLiteral("full repaint %1 × %2 px (\"Ganze Kurve\")")
+                                       .arg(bench.Ui.PaintBox1->width()).arg(bench.Ui.PaintBox1->height()),
+                                   whole, FrameTargetMs));
+    bench.Form->findChild<QAction*>(QStringLiteral("Originalgre1"))->trigger();
+    bench.Settle();
+}
+
 void MeasureDiagram(TBenchForm& bench, TReport& report)
 {
     bench.ZoomUntilSteady(bench.Ui.SpeedButton2);
@@ -169,6 +184,7 @@ void MeasureDiagram(TBenchForm& bench, TReport& report)
     report.Rows.push_back(TimedRow(QStringLiteral("drag move on the diagram"), drag, ActionTargetMs));
     report.Rows.push_back(TimedRow(QStringLiteral("status bar update on a mouse move over the diagram"),
                                    MeasureStatusHover(bench, DragMoves), HoverTargetMs));
+    MeasureHorizontalZoom(bench, report);
     bench.ZoomUntilSteady(bench.Ui.SpeedButton1);
     // The images of the whole surface at the largest zoom are the benchmark's
     // own (the editor paints only what is in view), so the peak is read first.
