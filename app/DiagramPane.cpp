@@ -175,9 +175,9 @@ void TDiagramPane::SetHover(std::optional<int> index)
 
 void TDiagramPane::SetCursorShown(bool shown)
 {
+    UpdateCursor();
     cursorShown_ = shown;
-    if (hover_)
-        paintBox_->update(CursorArea(*hover_));
+    UpdateCursor();
 }
 
 void TDiagramPane::UpdateCursor() const
