@@ -1,17 +1,29 @@
 #include "app/DiagramPane.h"
 
 #include "app/Place.h"
-#include "diagram/AxisSetup.h"
-#include "diagram/DragSelection.h"
 #include "controls/PaintBox.h"
-#include "surface/Zoom.h"
+#include "diagram/AxisSetup.h"
+#include "diagram/Canvas.h"
+#include "diagram/DragSelection.h"
 #include "picture/DiagramPicture.h"
+#include "surface/Zoom.h"
 
 #include <QFrame>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolButton>
+
+namespace {
+
+// Zoomed, the list's top line follows into the diagram this many columns
+// from the left of the view.
+constexpr int FollowColumn = 150;
+// The cursor line at the value under the mouse, grey on every colour the
+// curve and the selection can have.
+constexpr int CursorColor = 0x808080;
+
+} // namespace
 
 TDiagramPane::TDiagramPane(QWidget* client)
     : scrollBox_(Place(new QScrollArea(client), "ScrollBox1", 200, 184, 401, 257)), paintBox_(new TPaintBox()),
@@ -70,6 +82,7 @@ void TDiagramPane::Relayout(QSize scrollBox, TNumberMode mode, TRelayout cause)
     scrollBox_->resize(scrollBox);
     if (!keepZoom)
         paintBox_->resize(paintBox_->width(), UnzoomedHeight());
+    FitWidth();
     diagram_.UpdateScale(paintBox_->size());
     SetupAxis(mode);
 }
@@ -78,6 +91,7 @@ void TDiagramPane::Reset(TNumberMode mode)
 {
     diagram_.ClearRuns();
     paintBox_->resize(paintBox_->width(), UnzoomedHeight());
+    FitWidth();
     diagram_.UpdateScale(paintBox_->size());
     SetupAxis(mode);
 }
@@ -96,8 +110,10 @@ void TDiagramPane::ZoomTo(int height, TNumberMode mode)
     paintBox_->resize(paintBox_->width(), height);
     vertical->setValue(CentredScrollPosition(centre, height, view));
     ApplyYStepRule(diagram_, mode, height);
-    diagram_.UpdateScale(paintBox_->size());
-    paintBox_->update();
+    // The whole curve makes room for a vertical scroll bar, or takes back
+    // the room of one gone.
+    FitWidth();
+    UpdateScale();
 }
 
 void TDiagramPane::ZoomIn(TNumberMode mode)
@@ -111,9 +127,12 @@ void TDiagramPane::ZoomOut(TNumberMode mode)
     ZoomTo(ZoomOutHeight(paintBox_->height(), scrollBox_->height()), mode);
 }
 
+// At the design width the top line's value comes about 150 columns into
+// the view, less as the lines go on; zoomed, exactly there.
 void TDiagramPane::Follow(int topIndex)
 {
-    scrollBox_->horizontalScrollBar()->setValue(topIndex - 100);
+    const int position = widthFit_ == TWidthFit::Design ? topIndex - 100 : diagram_.ColumnOf(topIndex) - FollowColumn;
+    scrollBox_->horizontalScrollBar()->setValue(position);
 }
 
 void TDiagramPane::Press()
@@ -141,6 +160,42 @@ std::optional<int> TDiagramPane::FinishDrag()
 void TDiagramPane::DrawDragRectangle(TCanvas& canvas) const
 {
     dragRectangle_.Draw(canvas);
+}
+
+void TDiagramPane::SetHover(std::optional<int> index)
+{
+    if (index == hover_)
+        return;
+    UpdateCursor();
+    hover_ = index;
+    UpdateCursor();
+}
+
+void TDiagramPane::SetCursorShown(bool shown)
+{
+    UpdateCursor();
+    cursorShown_ = shown;
+    UpdateCursor();
+}
+
+void TDiagramPane::UpdateCursor() const
+{
+    if (cursorShown_ && hover_)
+        paintBox_->update(CursorArea(*hover_));
+}
+
+QRect TDiagramPane::CursorArea(int index) const
+{
+    return {diagram_.ColumnOf(index), diagram_.FrameTop, 1, diagram_.FrameBottom - diagram_.FrameTop};
+}
+
+void TDiagramPane::DrawCursor(TCanvas& canvas) const
+{
+    if (!cursorShown_ || !hover_)
+        return;
+    const int column = diagram_.ColumnOf(*hover_);
+    canvas.SetPenColor(CursorColor);
+    canvas.Line({column, diagram_.FrameTop}, {column, diagram_.FrameBottom});
 }
 
 TDiagramPicture TDiagramPane::Picture(const TDiagramScene& scene) const

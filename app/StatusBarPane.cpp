@@ -4,6 +4,12 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+namespace {
+
+constexpr int MessageMilliseconds = 8000;
+
+} // namespace
+
 TStatusBarPane::TStatusBarPane(QMainWindow& window)
     : window_(window), bar_(window.statusBar()), text_(new QLabel(bar_)), comparison_(new QLabel(bar_))
 {
@@ -35,4 +41,9 @@ void TStatusBarPane::Show(const QString& text, const QString& comparison)
 {
     text_->setText(text);
     comparison_->setText(comparison);
+}
+
+void TStatusBarPane::ShowMessage(const QString& message)
+{
+    bar_->showMessage(message, MessageMilliseconds);
 }

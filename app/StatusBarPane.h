@@ -17,6 +17,8 @@ public:
     [[nodiscard]] int Height() const;
     void SetVisible(bool visible);
     void Show(const QString& text, const QString& comparison);
+    // A message over the text for a few seconds.
+    void ShowMessage(const QString& message);
 
 private:
     QMainWindow& window_;

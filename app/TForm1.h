@@ -17,6 +17,7 @@ class QLineEdit;
 class QMouseEvent;
 class QPrinter;
 class QUndoStack;
+class QWheelEvent;
 class TBedingungDlg;
 class TBereichDlg;
 class TCanvas;
@@ -117,6 +118,10 @@ public:
     void PaintBox1MouseUp();
     void SpeedButton1Click();
     void SpeedButton2Click();
+    void PaintBox1MouseWheel(QWheelEvent& event);
+    void GanzeKurve1Click();
+    void AufAuswahlzoomen1Click();
+    void Originalgre1Click();
     void KurvendarstellungClick();
     void Vergleichskurveladen1Click();
     void Vergleichskurveentfernen1Click();
@@ -124,6 +129,7 @@ public:
     // The status bar.
     void Statusleiste1Click();
     void UpdateStatusBar();
+    void ShowStatusMessage(const QString& message);
 
     // The diagram as a picture file and on paper.
     void DiagrammalsBildspeichern1Click();

@@ -4,15 +4,16 @@
 #include "app/ListSelection.h"
 #include "app/MeanField.h"
 #include "app/MenuTable.h"
+#include "controls/PaintBox.h"
 #include "diagram/DiagramScene.h"
 #include "diagram/DragSelection.h"
-#include "controls/PaintBox.h"
 #include "document/Document.h"
 #include "kurven/KurvenDlg.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <memory>
@@ -26,6 +27,7 @@ void TForm1::ConnectDiagramHandlers()
     const std::function<void()> mouseUp = Guarded(&TForm1::PaintBox1MouseUp);
     paintBox.OnMouseUp = [mouseUp](QMouseEvent&) { mouseUp(); };
     paintBox.OnMouseLeave = Guarded(&TForm1::PaintBox1MouseLeave);
+    paintBox.OnWheel = Guarded(&TForm1::PaintBox1MouseWheel);
     connect(&pane_->ZoomInButton(), &QToolButton::clicked, this, Guarded(&TForm1::SpeedButton1Click));
     connect(&pane_->ZoomOutButton(), &QToolButton::clicked, this, Guarded(&TForm1::SpeedButton2Click));
 }
@@ -38,6 +40,7 @@ void TForm1::SetupAxisForMode()
 void TForm1::PaintBox1Paint(TCanvas& canvas)
 {
     PaintDiagram(canvas, Diagram(), Scene());
+    pane_->DrawCursor(canvas);
     pane_->DrawDragRectangle(canvas);
 }
 
@@ -68,6 +71,36 @@ void TForm1::SpeedButton1Click()
 void TForm1::SpeedButton2Click()
 {
     pane_->ZoomOut(NumberMode());
+}
+
+// Ctrl and the wheel zoom horizontally, as in plotting programs; the wheel
+// alone scrolls.
+void TForm1::PaintBox1MouseWheel(QWheelEvent& event)
+{
+    if (!(event.modifiers() & Qt::ControlModifier)) {
+        event.ignore();
+        return;
+    }
+    pane_->WheelZoom(event.angleDelta().y() / double(QWheelEvent::DefaultDeltasPerStep),
+                     event.position().toPoint().x());
+    UpdateStatusBar();
+}
+
+void TForm1::GanzeKurve1Click()
+{
+    pane_->SetWidthFit(TWidthFit::WholeCurve);
+}
+
+void TForm1::AufAuswahlzoomen1Click()
+{
+    const std::vector<int> lines = SelectedLines();
+    if (!lines.empty())
+        pane_->ZoomToValues(lines.front(), lines.back());
+}
+
+void TForm1::Originalgre1Click()
+{
+    pane_->SetWidthFit(TWidthFit::Design);
 }
 
 void TForm1::FinishDiagramSelection()

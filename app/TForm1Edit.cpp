@@ -136,9 +136,14 @@ void TForm1::CommitEdit()
 void TForm1::Linearverbinden1Click()
 {
     const std::vector<int> lines = SelectedLines();
-    // All lines selected have no neighbour to bridge between.
-    if (lines.empty() || int(lines.size()) == ValueCount)
+    if (lines.empty())
         return;
+    // All lines selected have no neighbour to bridge between.
+    if (int(lines.size()) == ValueCount) {
+        ShowStatusMessage(
+            QStringLiteral("Nichts zu verbinden: Alle Zeilen sind ausgewählt, keine hat einen Nachbarn."));
+        return;
+    }
     undoStack_->push(
         new TLinearBridge(*document_, lines, [this](const std::vector<int>& bridged) { RestoreSelection(bridged); }));
     UpdateMeanIfShown();

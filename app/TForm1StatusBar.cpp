@@ -19,6 +19,8 @@ void TForm1::Statusleiste1Click()
     const int grown = height() + change;
     const bool mayGrow = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
     statusBar_->SetVisible(on);
+    // The cursor line marks the value the bar reads.
+    pane_->SetCursorShown(on);
     setMinimumHeight(minimumHeight() + change);
     resize(width(), grown);
     // The window system may resize later; the panes are laid out for the
@@ -34,7 +36,7 @@ void TForm1::UpdateStatusBar()
     QString text;
     if (document_->Loaded()) {
         const std::optional<int> hover = pane_->Hover();
-        text = hover ? HoverStatusText(document_->Values(), *hover, NumberMode())
+        text = hover ? HoverStatusText(document_->Values(), ComparisonValues(), *hover, NumberMode())
                      : SelectionStatusText(document_->Values(), SelectedLines(), NumberMode());
     }
     statusBar_->Show(text,
@@ -47,4 +49,12 @@ void TForm1::PaintBox1MouseLeave()
 {
     pane_->SetHover(std::nullopt);
     UpdateStatusBar();
+}
+
+// A message the user must see brings the bar up, as "Statusleiste" does.
+void TForm1::ShowStatusMessage(const QString& message)
+{
+    if (!statusBar_->IsShown())
+        menus_->Item("Statusleiste1").trigger();
+    statusBar_->ShowMessage(message);
 }

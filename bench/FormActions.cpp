@@ -1,11 +1,11 @@
 #include "bench/FormActions.h"
 
-#include "controls/ListBox.h"
 #include "bench/BenchForm.h"
 #include "bench/Expect.h"
 #include "bench/PaintWatcher.h"
-#include "diagram/Canvas.h"
+#include "controls/ListBox.h"
 #include "controls/PaintBox.h"
+#include "diagram/Canvas.h"
 #include "diagram/TDiagram.h"
 #include "document/Document.h"
 
@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -206,5 +207,25 @@ TTiming MeasureStatusHover(TBenchForm& bench, int runs)
         bench.Settle();
     });
     Expect(bench.Ui.StatusPanel1->text().startsWith(QStringLiteral("Wert ")), "the status bar shows the value");
+    return timing;
+}
+
+TTiming MeasureWheelStep(TBenchForm& bench, int runs)
+{
+    QWidget* diagram = bench.Ui.PaintBox1;
+    const int width = diagram->width();
+    int notch = QWheelEvent::DefaultDeltasPerStep;
+    const auto turn = [&bench, diagram, &notch] {
+        const QScrollArea& view = *bench.Ui.ScrollBox1;
+        const QPointF at(view.horizontalScrollBar()->value() + view.viewport()->width() / 2, DragY);
+        QWheelEvent event(at, diagram->mapToGlobal(at), {}, {0, notch}, {}, Qt::ControlModifier, {}, false);
+        QApplication::sendEvent(diagram, &event);
+        notch = -notch;
+        bench.Settle();
+    };
+    const TTiming timing = MeasurePainting(bench, runs, turn);
+    if (notch < 0)
+        turn();
+    Expect(diagram->width() == width, "the wheel zoomed in and out again");
     return timing;
 }

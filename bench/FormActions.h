@@ -33,3 +33,7 @@ class TBenchForm;
 // A mouse move over the diagram without a button, which the shown status
 // bar follows with the value under the mouse.
 [[nodiscard]] TTiming MeasureStatusHover(TBenchForm& bench, int runs);
+// One notch of the wheel with Ctrl over the middle of the view, in and out
+// by turns: the horizontal zoom around the value under the mouse and the
+// repaint of the view.
+[[nodiscard]] TTiming MeasureWheelStep(TBenchForm& bench, int runs);

@@ -4,6 +4,7 @@
 #include "bench/CommandStart.h"
 #include "bench/Expect.h"
 #include "picture/DiagramPicture.h"
+#include "surface/Zoom.h"
 #include "values/ValueFile.h"
 
 #include <QAction>
@@ -26,22 +27,24 @@ TTiming MeasurePictureSave(TBenchForm& bench, int runs)
     return timing;
 }
 
-TTiming MeasurePictureCommand(const QString& input, const QString& output, int runs)
+TTiming MeasurePictureCommand(const QString& input, const QString& output, int width, int runs)
 {
-    const TTiming timing = MeasureProcess(QStringLiteral(KORAV_AUSWERTUNG),
-                                          {QStringLiteral("bild"), QStringLiteral("-o"), output, input}, runs);
+    QStringList arguments{QStringLiteral("bild"), QStringLiteral("-o"), output, input};
+    if (width != SurfaceWidth)
+        arguments << QStringLiteral("--breite") << QString::number(width);
+    const TTiming timing = MeasureProcess(QStringLiteral(KORAV_AUSWERTUNG), arguments, runs);
     Expect(QFileInfo(output).size() > 0, "the command wrote its picture");
     return timing;
 }
 
-TTiming MeasureStartupPictureRender(const QString& input, int runs)
+TTiming MeasureStartupPictureRender(const QString& input, int width, int runs)
 {
     TValueBuffer values{};
     Expect(LoadValueFile(input, values), "the value file was read");
     const QColor background = QGuiApplication::palette().color(QPalette::Window);
     QByteArray bytes;
-    const TTiming timing =
-        Measure(runs, [&] { bytes = EncodeStartupPicture(values, FixedPoint, 0, background, TPictureFormat::Png); });
+    const TTiming timing = Measure(
+        runs, [&] { bytes = EncodeStartupPicture(values, FixedPoint, 0, width, background, TPictureFormat::Png); });
     Expect(bytes.startsWith("\x89PNG"), "the picture was drawn");
     return timing;
 }

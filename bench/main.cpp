@@ -11,6 +11,7 @@
 #include "bench/Startup.h"
 #include "controls/PaintBox.h"
 #include "export/SolarEvaluation.h"
+#include "surface/Zoom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,6 +44,8 @@ constexpr double CommandTargetFactor = 1.5;
 // A picture of the whole diagram, even at its largest zoom, is written
 // while the user still waits for it.
 constexpr double PictureTargetMs = 500.0;
+// A picture of the whole curve as wide as a report's page at 200 dpi.
+constexpr int ReportPictureWidth = 1600;
 
 // Enough runs for a steady median, few enough to keep the whole run short.
 constexpr int StartupRuns = 10;
@@ -108,24 +111,32 @@ void MeasureCommand(TReport& report, const TRecordings& recordings, const TTimin
                         .arg(Ratio(command.Median(), evaluation.Median() + bare.Median()));
 }
 
-// The picture command at its defaults against what it cannot avoid: a GUI
-// program's start and the drawing and encoding of the picture.
+// The picture command against what it cannot avoid: a GUI program's start
+// and the drawing and encoding of the picture, at its defaults and at a
+// report's width.
 void MeasurePictureCommandRows(TBenchForm& bench, TReport& report)
 {
     const QString input = bench.WriteValueFile(QStringLiteral("bild.kos"), -32768, 26);
     const TTiming bare = MeasureBareGuiStart(StartupRuns);
-    const TTiming render = MeasureStartupPictureRender(input, StartupRuns);
-    const TTiming command = MeasurePictureCommand(input, bench.Path(QStringLiteral("bild.png")), StartupRuns);
-    const double sameWork = bare.Median() + render.Median();
-    const double target = std::floor(10.0 * CommandTargetFactor * sameWork) / 10.0;
-    report.Rows.push_back(
-        TimedRow(QStringLiteral("korav-auswertung bild, 2600 × 237 px PNG (whole process)"), command, target));
-    report.Rows.push_back(ReferenceRow(QStringLiteral("start of a bare Qt GUI program (offscreen)"), bare));
-    report.Rows.push_back(ReferenceRow(QStringLiteral("the same picture drawn and encoded alone"), render));
-    report.Notes << QStringLiteral("The picture command's target is %1 times a bare GUI start and the render "
-                                   "together (medians); it takes %2 times their sum.")
-                        .arg(CommandTargetFactor)
-                        .arg(Ratio(command.Median(), sameWork));
+    for (const int width : {SurfaceWidth, ReportPictureWidth}) {
+        const TTiming render = MeasureStartupPictureRender(input, width, StartupRuns);
+        const TTiming command =
+            MeasurePictureCommand(input, bench.Path(QStringLiteral("bild.png")), width, StartupRuns);
+        const double sameWork = bare.Median() + render.Median();
+        const double target = std::floor(10.0 * CommandTargetFactor * sameWork) / 10.0;
+        const QString options = width == SurfaceWidth ? QString() : QStringLiteral(" --breite %1").arg(width);
+        report.Rows.push_back(
+            TimedRow(QStringLiteral("korav-auswertung bild%1, %2 × 237 px PNG (whole process)").arg(options).arg(width),
+                     command, target));
+        if (width == SurfaceWidth)
+            report.Rows.push_back(ReferenceRow(QStringLiteral("start of a bare Qt GUI program (offscreen)"), bare));
+        report.Rows.push_back(ReferenceRow(QStringLiteral("the same picture drawn and encoded alone"), render));
+        report.Notes << QStringLiteral("The picture command's target%1 is %2 times a bare GUI start and the render "
+                                       "together (medians); it takes %3 times their sum.")
+                            .arg(options.isEmpty() ? QString() : QStringLiteral(" with") + options)
+                            .arg(CommandTargetFactor)
+                            .arg(Ratio(command.Median(), sameWork));
+    }
 }
 
 void MeasureFiles(TBenchForm& bench, TReport& report)
@@ -156,6 +167,22 @@ TTiming MeasureRepaint(TBenchForm& bench, TReport& report, int runs, const QStri
     return timing;
 }
 
+// At the smallest vertical zoom, as the window starts.
+void MeasureHorizontalZoom(TBenchForm& bench, TReport& report)
+{
+    report.Rows.push_back(TimedRow(QStringLiteral("one Strg+wheel step over the diagram (zoom and repaint)"),
+                                   MeasureWheelStep(bench, ActionRuns), FrameTargetMs));
+    bench.Form->findChild<QAction*>(QStringLiteral("GanzeKurve1"))->trigger();
+    bench.Settle();
+    const TTiming whole = MeasureFullRepaint(bench, ActionRuns);
+    report.Rows.push_back(TimedRow(QStringLiteral("full repaint %1 × %2 px (\"Ganze Kurve\")")
+                                       .arg(bench.Ui.PaintBox1->width())
+                                       .arg(bench.Ui.PaintBox1->height()),
+                                   whole, FrameTargetMs));
+    bench.Form->findChild<QAction*>(QStringLiteral("Originalgre1"))->trigger();
+    bench.Settle();
+}
+
 void MeasureDiagram(TBenchForm& bench, TReport& report)
 {
     bench.ZoomUntilSteady(bench.Ui.SpeedButton2);
@@ -164,6 +191,7 @@ void MeasureDiagram(TBenchForm& bench, TReport& report)
     report.Rows.push_back(TimedRow(QStringLiteral("drag move on the diagram"), drag, ActionTargetMs));
     report.Rows.push_back(TimedRow(QStringLiteral("status bar update on a mouse move over the diagram"),
                                    MeasureStatusHover(bench, DragMoves), HoverTargetMs));
+    MeasureHorizontalZoom(bench, report);
     bench.ZoomUntilSteady(bench.Ui.SpeedButton1);
     // The images of the whole surface at the largest zoom are the benchmark's
     // own (the editor paints only what is in view), so the peak is read first.

@@ -17,6 +17,7 @@ const QString FirstOption = QStringLiteral("--von");
 const QString LastOption = QStringLiteral("--bis");
 const QString ModeOption = QStringLiteral("--darstellung");
 const QString ZoomOption = QStringLiteral("--zoom");
+const QString WidthOption = QStringLiteral("--breite");
 
 [[nodiscard]] bool IsHelp(const QString& argument)
 {
@@ -97,7 +98,7 @@ private:
             SetOnce(request_.Output, OutputOption);
         else if (argument == FirstOption || argument == LastOption)
             ReadRangeOption(argument);
-        else if (argument == ModeOption || argument == ZoomOption)
+        else if (argument == ModeOption || argument == ZoomOption || argument == WidthOption)
             ReadPictureOption(argument);
         else if (IsConditionOption(argument))
             ReadConditionOption(argument);
@@ -128,12 +129,14 @@ private:
         }
         if (request_.Command != TCommand::Picture)
             throw UsageFailure(QStringLiteral("Die Option '%1' gilt nur für %2").arg(option, CommandsTaking(option)));
-        QString& text = option == ModeOption ? modeText_ : zoomText_;
+        QString& text = option == ModeOption ? modeText_ : option == ZoomOption ? zoomText_ : widthText_;
         SetOnce(text, option);
         if (option == ModeOption)
             request_.Mode = PictureModeNamed(text);
-        else
+        else if (option == ZoomOption)
             request_.ZoomSteps = PictureZoomSteps(text);
+        else
+            request_.Width = PictureWidth(text);
     }
 
     void ReadConditionOption(const QString& option)
@@ -160,6 +163,7 @@ private:
     bool optionsEnded_ = false;
     QString modeText_;
     QString zoomText_;
+    QString widthText_;
 };
 
 // The range dialog keeps its fields within the values and within the 1200

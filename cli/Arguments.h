@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/ValueCondition.h"
+#include "surface/Zoom.h"
 #include "values/NumberFormat.h"
 
 #include <QString>
@@ -10,8 +11,8 @@ enum class TCommand { Help, Version, Temperatures, Energy, Range, Picture, Check
 
 // One call of the command, checked: an output, the inputs it names, and for
 // a range export its first and last value (indices into the value file), for
-// a picture its number representation and zoom, for a check or a repair its
-// condition, read in that representation.
+// a picture its number representation, zoom and width, for a check or a
+// repair its condition, read in that representation.
 struct TRequest {
     TCommand Command = TCommand::Help;
     QString Output;
@@ -20,6 +21,7 @@ struct TRequest {
     int Last = 0;
     TNumberMode Mode = FixedPoint;
     int ZoomSteps = 0;
+    int Width = SurfaceWidth;
     TValueCondition Condition;
     // verbinden may write its input.
     bool ReplaceInput = false;

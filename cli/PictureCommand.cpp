@@ -18,7 +18,7 @@ namespace {
 {
     const bool toStandardOutput = request.Output == StandardOutputName;
     try {
-        return EncodeStartupPicture(values, request.Mode, request.ZoomSteps,
+        return EncodeStartupPicture(values, request.Mode, request.ZoomSteps, request.Width,
                                     QGuiApplication::palette().color(QPalette::Window),
                                     toStandardOutput ? TPictureFormat::Png : *PictureFormatOf(request.Output));
     } catch (const EKoravError& error) {

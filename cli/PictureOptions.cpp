@@ -2,6 +2,7 @@
 
 #include "cli/CommandFailure.h"
 #include "cli/CommandOutput.h"
+#include "surface/HorizontalZoom.h"
 #include "surface/PictureFormat.h"
 #include "surface/Zoom.h"
 
@@ -16,6 +17,19 @@ struct TModeName {
 
 constexpr TModeName ModeNames[] = {{"festkomma", FixedPoint}, {"ganzzahl", IntegerMode}, {"hex", HexMode}};
 
+// From a report's column up to a poster.
+constexpr int MaxPictureWidth = 20000;
+
+// Read as every number of the command is, so "$A" and "0xA" are 10.
+std::optional<int> OptionNumber(const QString& text)
+{
+    try {
+        return StrToInt(text);
+    } catch (const EKoravError&) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 TNumberMode PictureModeNamed(const QString& name)
@@ -26,17 +40,22 @@ TNumberMode PictureModeNamed(const QString& name)
     throw UsageFailure(QStringLiteral("Die Darstellung '%1' ist unbekannt: festkomma, ganzzahl oder hex").arg(name));
 }
 
-// Read as every number of the command is, so "$A" and "0xA" are 10.
 int PictureZoomSteps(const QString& text)
 {
-    std::optional<int> steps;
-    try {
-        steps = StrToInt(text);
-    } catch (const EKoravError&) {
-    }
+    const std::optional<int> steps = OptionNumber(text);
     if (!steps || !ZoomedHeight(*steps))
         throw UsageFailure(QStringLiteral("--zoom zählt die Schritte von \"+\": 0 bis %1").arg(ZoomInSteps()));
     return *steps;
+}
+
+int PictureWidth(const QString& text)
+{
+    const std::optional<int> width = OptionNumber(text);
+    if (!width || *width < MinSurfaceWidth || *width > MaxPictureWidth)
+        throw UsageFailure(QStringLiteral("--breite ist die Breite des Bildes in Punkten: %1 bis %2")
+                               .arg(MinSurfaceWidth)
+                               .arg(MaxPictureWidth));
+    return *width;
 }
 
 void CheckPictureRequest(const TRequest& request)

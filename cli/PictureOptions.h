@@ -5,9 +5,11 @@
 
 #include <QString>
 
-// The values of --darstellung and --zoom; throw ECommandFailure for others.
+// The values of --darstellung, --zoom and --breite; throw ECommandFailure
+// for others.
 [[nodiscard]] TNumberMode PictureModeNamed(const QString& name);
 [[nodiscard]] int PictureZoomSteps(const QString& text);
+[[nodiscard]] int PictureWidth(const QString& text);
 // Throws ECommandFailure unless the request names one value file and an
 // output whose extension says its format, or "-".
 void CheckPictureRequest(const TRequest& request);

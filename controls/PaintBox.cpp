@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace {
 
@@ -50,4 +51,12 @@ void TPaintBox::leaveEvent(QEvent*)
 {
     if (OnMouseLeave)
         OnMouseLeave();
+}
+
+void TPaintBox::wheelEvent(QWheelEvent* event)
+{
+    if (OnWheel)
+        OnWheel(*event);
+    else
+        event->ignore();
 }

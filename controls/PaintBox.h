@@ -5,6 +5,7 @@
 #include <functional>
 
 class QMouseEvent;
+class QWheelEvent;
 class TCanvas;
 
 // A surface that paints nothing of its own: its owner draws through OnPaint
@@ -20,6 +21,8 @@ public:
     std::function<void(QMouseEvent&)> OnMouseMove;
     std::function<void(QMouseEvent&)> OnMouseUp;
     std::function<void()> OnMouseLeave;
+    // A wheel event the handler ignores scrolls what the surface lies in.
+    std::function<void(QWheelEvent&)> OnWheel;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,4 +30,5 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 };

@@ -1,6 +1,7 @@
 #include "diagram/AxisSetup.h"
 
 #include "diagram/TDiagram.h"
+#include "surface/HorizontalZoom.h"
 
 #include <cmath>
 
@@ -31,6 +32,11 @@ void ApplyYStepRule(TDiagram& diagram, TNumberMode numberMode, int surfaceHeight
     }
 }
 
+void ApplyXStepRule(TDiagram& diagram)
+{
+    diagram.XStep = XLabelStep(diagram.XScale);
+}
+
 void ApplyAxisRange(TDiagram& diagram, TNumberMode numberMode)
 {
     TAxisRange range;
@@ -50,4 +56,5 @@ void SetupAxis(TDiagram& diagram, TNumberMode numberMode, QSize surface)
     ApplyYStepRule(diagram, numberMode, surface.height());
     ApplyAxisRange(diagram, numberMode);
     diagram.UpdateScale(surface);
+    ApplyXStepRule(diagram);
 }

@@ -14,6 +14,9 @@ class TDiagram;
 // height keeps the step.
 void ApplyYStepRule(TDiagram& diagram, TNumberMode numberMode, int surfaceHeight);
 
+// Sets XStep so that the x labels at the present XScale stay apart.
+void ApplyXStepRule(TDiagram& diagram);
+
 // Sets YMin, YMax and HexYLabels for the unit of `numberMode`.
 void ApplyAxisRange(TDiagram& diagram, TNumberMode numberMode);
 

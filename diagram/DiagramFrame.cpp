@@ -6,6 +6,7 @@
 
 #include <QPoint>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -51,12 +52,13 @@ void TDiagram::DrawFrame(TCanvas& canvas) const
 
 void TDiagram::DrawSelectionMarks(TCanvas& canvas) const
 {
+    // A run reaches up to the column of the value after it, and at least
+    // one column: values that share a column when the curve is narrow stay
+    // marked, and one value zoomed wide gets the band of its columns. At the
+    // design width a run of one is the line from FrameTop down it always was.
     for (const TSelectionRun& run : Runs()) {
         const int left = ColumnOf(run.Start);
-        if (run.Count > 1)
-            canvas.FillRect({left, FrameTop, ColumnOf(run.Start + run.Count), FrameBottom});
-        else
-            canvas.Line({left, FrameTop}, {left, FrameBottom});
+        canvas.FillRect({left, FrameTop, std::max(ColumnOf(run.Start + run.Count), left + 1), FrameBottom});
     }
 }
 

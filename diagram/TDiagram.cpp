@@ -29,7 +29,7 @@ void TDiagram::UpdateScale(QSize surface)
     UpdateFrame(surface);
     if (XMax == XMin || YMax == YMin)
         return;
-    XScale = (FrameRight - FrameLeft) / (XMax - XMin) * Fill;
+    XScale = XScaleFor(surface.width());
     YScale = (FrameBottom - FrameTop) / (YMax - YMin) * Fill;
     // The origin comes from the plain linear map of the range onto the frame;
     // only the scales carry the headroom.
@@ -48,4 +48,14 @@ int TDiagram::IndexAt(int x) const
 int TDiagram::ColumnOf(int index) const
 {
     return RoundEven(index * XScale) + FrameLeft;
+}
+
+double TDiagram::XScaleFor(int surfaceWidth) const
+{
+    return (surfaceWidth - RightMargin - FrameLeft) / (XMax - XMin) * Fill;
+}
+
+int TDiagram::SurfaceWidthFor(double xScale) const
+{
+    return RoundEven(xScale / Fill * (XMax - XMin)) + FrameLeft + RightMargin;
 }

@@ -56,6 +56,11 @@ public:
     [[nodiscard]] int IndexAt(int x) const;
     // The pixel column of value index `index`.
     [[nodiscard]] int ColumnOf(int index) const;
+    // The XScale that UpdateScale gives a surface `surfaceWidth` wide, and
+    // the width that comes closest to `xScale`: the horizontal zoom is a
+    // width of the surface.
+    [[nodiscard]] double XScaleFor(int surfaceWidth) const;
+    [[nodiscard]] int SurfaceWidthFor(double xScale) const;
 
     int OriginX = 30;
     int OriginY = 0;

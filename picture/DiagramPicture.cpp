@@ -1,13 +1,13 @@
 #include "picture/DiagramPicture.h"
 
 #include "diagram/AxisSetup.h"
-#include "values/ProgramName.h"
 #include "diagram/Canvas.h"
 #include "diagram/EditorFont.h"
 #include "diagram/TDiagram.h"
 #include "picture/PictureError.h"
 #include "picture/PngFile.h"
 #include "surface/Zoom.h"
+#include "values/ProgramName.h"
 
 #include <QBuffer>
 #include <QFontInfo>
@@ -133,10 +133,10 @@ QByteArray EncodeDiagramPicture(const TDiagramPicture& picture, TPictureFormat f
     }
 }
 
-QByteArray EncodeStartupPicture(const TValueBuffer& values, TNumberMode numberMode, int zoomSteps,
+QByteArray EncodeStartupPicture(const TValueBuffer& values, TNumberMode numberMode, int zoomSteps, int surfaceWidth,
                                 const QColor& background, TPictureFormat format)
 {
-    const QSize surface(SurfaceWidth, ZoomedHeight(zoomSteps).value_or(StartupSurfaceHeight));
+    const QSize surface(surfaceWidth, ZoomedHeight(zoomSteps).value_or(StartupSurfaceHeight));
     TDiagram diagram(surface);
     SetupAxis(diagram, numberMode, surface);
     TDiagramScene scene;

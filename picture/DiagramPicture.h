@@ -37,7 +37,8 @@ void PaintDiagramPicture(QPainter& painter, const TDiagramPicture& picture, cons
 [[nodiscard]] QByteArray EncodeDiagramPicture(const TDiagramPicture& picture, TPictureFormat format);
 
 // The picture a freshly started window shows of `values` in `numberMode`
-// after `zoomSteps` presses of "+" (0 up to ZoomInSteps()): the curve in its
+// after `zoomSteps` presses of "+" (0 up to ZoomInSteps()), the surface
+// `surfaceWidth` wide (SurfaceWidth at "Originalgröße"): the curve in its
 // start colour and width, no selection, the labels in the editor's font.
 [[nodiscard]] QByteArray EncodeStartupPicture(const TValueBuffer& values, TNumberMode numberMode, int zoomSteps,
-                                              const QColor& background, TPictureFormat format);
+                                              int surfaceWidth, const QColor& background, TPictureFormat format);

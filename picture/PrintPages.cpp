@@ -1,5 +1,6 @@
 #include "picture/PrintPages.h"
 
+#include "diagram/AxisSetup.h"
 #include "picture/PictureError.h"
 #include "values/Errors.h"
 
@@ -15,28 +16,6 @@ namespace {
 
 constexpr double HeaderPointSize = 10.0;
 
-// The part of the surface one page holds and how it is laid out there.
-struct TPageLayout {
-    QRect Area;
-    int HeaderHeight = 0;
-    double Scale = 1.0;
-    int SliceHeight = 1;
-    int PageCount = 1;
-};
-
-TPageLayout LayOut(const QPagedPaintDevice& device, const QFont& headerFont, QSize surface)
-{
-    TPageLayout layout;
-    layout.Area = QRect(0, 0, device.width(), device.height());
-    const QFontMetrics metrics(headerFont, &device);
-    layout.HeaderHeight = metrics.height() * 3 / 2;
-    layout.Scale = double(layout.Area.width()) / surface.width();
-    const int below = std::max(layout.Area.height() - layout.HeaderHeight, 1);
-    layout.SliceHeight = std::max(int(std::floor(below / layout.Scale)), 1);
-    layout.PageCount = (surface.height() + layout.SliceHeight - 1) / layout.SliceHeight;
-    return layout;
-}
-
 [[noreturn]] void ThrowPrinterError()
 {
     throw EKoravError(QStringLiteral("Der Drucker kann nicht beschrieben werden"));
@@ -49,36 +28,50 @@ QString PageHeader(const QString& header, int page, int pageCount)
     return header + QStringLiteral(" · Seite %1 von %2").arg(page + 1).arg(pageCount);
 }
 
-void PrintPage(QPainter& painter, const TPageLayout& layout, int page, const TDiagramPicture& picture)
-{
-    const int top = page * layout.SliceHeight;
-    const QRect slice(0, top, picture.Surface.width(), std::min(layout.SliceHeight, picture.Surface.height() - top));
-    painter.save();
-    painter.translate(0, layout.HeaderHeight);
-    painter.scale(layout.Scale, layout.Scale);
-    painter.translate(0, -top);
-    painter.setClipRect(slice);
-    PaintDiagramPicture(painter, picture, slice);
-    painter.restore();
-}
-
-void PrintAllPages(QPainter& painter, QPagedPaintDevice& device, const QString& header, const TDiagramPicture& picture)
+void PrintAllPages(QPainter& painter, QPagedPaintDevice& device, const QString& header, const TDiagramPicture& picture,
+                   const QRect& columns)
 {
     QFont headerFont = picture.Font;
     headerFont.setPointSizeF(HeaderPointSize);
-    const TPageLayout layout = LayOut(device, headerFont, picture.Surface);
+    const int headerHeight = QFontMetrics(headerFont, &device).height() * 3 / 2;
+    const TPrintedDiagram printed(picture, columns, QSize(device.width(), device.height()), headerHeight);
     painter.setFont(headerFont);
-    for (int page = 0; page < layout.PageCount; ++page) {
+    for (int page = 0; page < printed.PageCount(); ++page) {
         if (page > 0 && !device.newPage())
             ThrowPrinterError();
         painter.setPen(Qt::black);
-        painter.drawText(QRect(0, 0, layout.Area.width(), layout.HeaderHeight), Qt::AlignLeft | Qt::AlignTop,
-                         PageHeader(header, page, layout.PageCount));
-        PrintPage(painter, layout, page, picture);
+        painter.drawText(QRect(0, 0, device.width(), headerHeight), Qt::AlignLeft | Qt::AlignTop,
+                         PageHeader(header, page, printed.PageCount()));
+        printed.PaintPage(painter, page);
     }
 }
 
 } // namespace
+
+TPrintedDiagram::TPrintedDiagram(const TDiagramPicture& picture, const QRect& columns, QSize page, int headerHeight)
+    : diagram_(*picture.Diagram), picture_(picture),
+      columns_(columns.isEmpty() ? QRect(QPoint(0, 0), picture.Surface) : columns), headerHeight_(headerHeight)
+{
+    scale_ = double(page.width()) / columns_.width();
+    const int below = std::max(page.height() - headerHeight, 1);
+    sliceHeight_ = std::max(int(std::floor(below / scale_)), 1);
+    pageCount_ = std::max((picture.Surface.height() + sliceHeight_ - 1) / sliceHeight_, 1);
+    picture_.Surface.setHeight(pageCount_ * sliceHeight_);
+    SetupAxis(diagram_, picture.Scene.Mode, picture_.Surface);
+    picture_.Diagram = &diagram_;
+}
+
+void TPrintedDiagram::PaintPage(QPainter& painter, int page) const
+{
+    const QRect slice(columns_.left(), page * sliceHeight_, columns_.width(), sliceHeight_);
+    painter.save();
+    painter.translate(0, headerHeight_);
+    painter.scale(scale_, scale_);
+    painter.translate(-slice.topLeft());
+    painter.setClipRect(slice);
+    PaintDiagramPicture(painter, picture_, slice);
+    painter.restore();
+}
 
 QString PrintHeader(const QString& fileName, const QDate& date, TNumberMode numberMode)
 {
@@ -88,13 +81,14 @@ QString PrintHeader(const QString& fileName, const QDate& date, TNumberMode numb
 
 // Every step that can fail is checked: a print that went wrong says so
 // instead of leaving an empty or cut-off job.
-void PrintDiagramPages(QPagedPaintDevice& device, const QString& header, const TDiagramPicture& picture)
+void PrintDiagramPages(QPagedPaintDevice& device, const QString& header, const TDiagramPicture& picture,
+                       const QRect& columns)
 {
     QPainter painter;
     if (!painter.begin(&device))
         ThrowPrinterError();
     try {
-        PrintAllPages(painter, device, header, picture);
+        PrintAllPages(painter, device, header, picture, columns);
     } catch (const std::bad_alloc&) {
         ThrowPictureMemoryError();
     }

@@ -272,6 +272,9 @@ private slots:
                                                          "bis 10.";
         QTest::newRow("bild zoom not a number") << picture + QStringList{"--zoom", "2x", good} << 1
                                                 << "korav-auswertung: --zoom zählt die Schritte von \"+\": 0 bis 10.";
+        QTest::newRow("bild narrower than 200") << picture + QStringList{"--breite", "199", good} << 1
+                                                << "korav-auswertung: --breite ist die Breite des Bildes in Punkten: "
+                                                   "200 bis 20000.";
         QTest::newRow("bild in an unknown representation")
             << picture + QStringList{"--darstellung", "dezimal", good} << 1
             << "korav-auswertung: Die Darstellung 'dezimal' ist unbekannt: festkomma, ganzzahl oder hex.";
@@ -317,6 +320,9 @@ private slots:
         QTest::newRow("festkomma as svg") << QStringList{"--darstellung", "festkomma"} << int(FixedPoint) << 0
                                           << "befehl.svg";
         QTest::newRow("zoom in hexadecimal") << QStringList{"--zoom", "0x3"} << int(FixedPoint) << 3 << "befehl.png";
+        // "{whole}" is the width "Ganze Kurve" gives the window's diagram.
+        QTest::newRow("the whole curve's width") << QStringList{"--breite", "{whole}", "--zoom", "1"} << int(FixedPoint)
+                                                 << 1 << "befehl.png";
     }
 
     // The window as it starts, the file opened, the representation chosen
@@ -337,6 +343,10 @@ private slots:
             f.ClickMode(TNumberMode(mode));
         for (int i = 0; i < zoomSteps; ++i)
             QTest::mouseClick(f.Ui.SpeedButton1, Qt::LeftButton);
+        if (options.contains(QStringLiteral("{whole}"))) {
+            f.Play("Alt+A A");
+            options.replaceInStrings(QStringLiteral("{whole}"), QString::number(f.Ui.PaintBox1->width()));
+        }
         const QString suffix = output == QLatin1String("-") ? QStringLiteral("png") : QFileInfo(output).suffix();
         f.Windows.Paths.push_back(f.Path("fenster." + suffix));
         f.Form->findChild<QAction*>("DiagrammalsBildspeichern1")->trigger();

@@ -106,6 +106,16 @@ QString BlocksText(const std::set<int>& indices)
     return parts.join(u' ');
 }
 
+// The x labels: runs of inked columns below the axis, less than five apart.
+int XLabelCount(const QImage& image, const TDiagram& diagram)
+{
+    int labels = 0;
+    for (int x = diagram.OriginX + 3, gap = 5; x < image.width(); ++x, ++gap)
+        if (Ink(image, QRect(x, diagram.OriginY + 3, 1, 11)) > 0)
+            labels += std::exchange(gap, 0) > 4;
+    return labels;
+}
+
 }
 
 class TestDiagram : public QObject {
@@ -612,6 +622,48 @@ private slots:
         QCOMPARE(DragRows(100, 103), (std::vector{100, 101, 102}));
         QCOMPARE(DragRows(100, 98), (std::vector{100, 99, 98}));
         QCOMPARE(DragRows(7, 7), (std::vector{7}));
+    }
+
+    // From the whole curve in the smallest view to eight columns per value:
+    // each value's point in its column and no other point, the x labels
+    // apart and inside the frame, and the band of a run (start, count) over
+    // its values' columns (left to right), at least one.
+    void surfaceAtEveryWidth_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<QList<int>>("band");
+        QTest::newRow("narrowest surface") << 200 << 1000.0 << QList<int>{100, 2, 54, 55};
+        QTest::newRow("whole curve in the smallest view") << 399 << 500.0 << QList<int>{100, 2, 62, 63};
+        QTest::newRow("design width") << 2600 << 50.0 << QList<int>{200, 5, 241, 246};
+        QTest::newRow("twice the design") << 5400 << 20.0 << QList<int>{20, 3, 90, 96};
+        QTest::newRow("one value eight columns wide") << 21143 << 5.0 << QList<int>{10, 1, 130, 138};
+    }
+
+    void surfaceAtEveryWidth()
+    {
+        QFETCH(int, width);
+        QFETCH(QList<int>, band);
+        TSetup setup(FixedPoint, {width, 237});
+        TDiagram& diagram = setup.diagram;
+        SetupAxis(diagram, FixedPoint, setup.size);
+        QTEST(diagram.XStep, "step");
+        QCOMPARE(XLabelCount(RenderFrame(setup), diagram), int(std::nearbyint(2500 / diagram.XStep)));
+        for (int i = band[0]; i < band[0] + band[1]; ++i)
+            diagram.AddIndex(i);
+        const QImage frame = RenderFrame(setup);
+        QCOMPARE(CountColor(frame, QRect(0, 30, width, 1), Blue), band[3] - band[2]);
+        QCOMPARE(Bgr(frame, band[2], 30), Blue);
+        TValueBuffer values{};
+        std::set<std::pair<int, int>> points;
+        for (int i = 0; i < ValueCount; ++i) {
+            values[std::size_t(i)] = std::int16_t(i * 37 % 100 * 64);
+            points.insert({diagram.ColumnOf(i), diagram.OriginY - int(std::nearbyint(values[std::size_t(i)] * diagram.YScale / 1024))});
+        }
+        const QImage curve = Render(setup.size, [&](TCanvas& canvas) { DrawRedCurve(diagram, canvas, values, FixedPoint); });
+        for (const auto& [x, y] : points)
+            QCOMPARE(Bgr(curve, x, y), Red);
+        QCOMPARE(CountColor(curve, curve.rect(), Red), int(points.size()));
     }
 
     // Scroll box 257 pixels high.

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -68,6 +69,14 @@ private:
         image.fill(Qt::white);
         f.Ui.PaintBox1->render(&image);
         return image;
+    }
+
+    // The wheel over pixel column `x` of the surface, through the window.
+    static void Wheel(const TFormFixture& f, int x, double notches, Qt::KeyboardModifiers modifiers)
+    {
+        const QPointF at = f.Ui.PaintBox1->mapTo(f.Form.get(), QPointF(x, 60));
+        QWheelEvent event(at, f.Form->mapToGlobal(at), {}, QPoint(0, int(120 * notches)), {}, modifiers, {}, false);
+        QCoreApplication::sendEvent(f.Form->windowHandle(), &event);
     }
 
     // Answers the curve dialog with colour item `item`, OK or Cancel.
@@ -214,6 +223,89 @@ private slots:
         QCOMPARE(f->Form->SelectedLines(), Range(273, 273));
         f->Key(Qt::Key_Down, Qt::ShiftModifier);
         QCOMPARE(f->Form->SelectedLines(), Range(273, 274));
+    }
+
+    // What a print shows across the page: the view, from its first value to
+    // the value after its last, or the whole surface at "Originalgröße".
+    void horizontalZoomItems_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<double>("notches");
+        QTest::addColumn<int>("grow");
+        QTest::addColumn<QList<int>>("printed");
+        QTest::addColumn<bool>("scrolls");
+        const QList<int> all{0, 2499};
+        QTest::newRow("Ganze Kurve") << "Alt+A A" << 0.0 << 0 << all << false;
+        QTest::newRow("Auf Auswahl zoomen") << "Alt+A W" << 0.0 << 0 << QList<int>{100, 200} << true;
+        QTest::newRow("Originalgröße") << "Alt+A W Ctrl+0" << 0.0 << 0 << all << true;
+        QTest::newRow("whole curve in a wider window") << "Alt+A A" << 0.0 << 300 << all << false;
+        QTest::newRow("Ctrl+wheel out to the whole curve") << "" << -30.0 << 300 << all << false;
+    }
+
+    void horizontalZoomItems()
+    {
+        QFETCH(QString, keys);
+        QFETCH(double, notches);
+        QFETCH(int, grow);
+        auto f = OpenDocument();
+        f->ClickLine(100);
+        f->ClickLine(199, Qt::LeftButton, Qt::ShiftModifier);
+        f->Play(keys);
+        if (notches != 0)
+            Wheel(*f, 300, notches, Qt::ControlModifier);
+        f->Form->resize(f->Form->width() + grow, f->Form->height());
+        const QRect printed = f->Form->DiagramPane().PrintedColumns();
+        QTEST((QList<int>{f->Form->Diagram().IndexAt(printed.left()), f->Form->Diagram().IndexAt(printed.left() + printed.width())}),
+              "printed");
+        QTEST(f->Ui.ScrollBox1->horizontalScrollBar()->maximum() > 0, "scrolls");
+        // The scroll bars go once the window has laid the scroll box out.
+        if (f->Ui.ScrollBox1->horizontalScrollBar()->maximum() == 0)
+            QTRY_COMPARE(f->Ui.PaintBox1->width(), f->Ui.ScrollBox1->viewport()->width());
+    }
+
+    void ctrlWheelZoomsAroundTheValueUnderTheMouse_data()
+    {
+        QTest::addColumn<double>("notches");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("in as far as it goes") << 30.0 << int(Qt::ControlModifier) << 8.0;
+        QTest::newRow("without Ctrl the wheel scrolls") << 1.0 << int(Qt::NoModifier) << 0.9538;
+    }
+
+    // The status bar, reading both curves beyond 16 bits, and its cursor line
+    // stay with the value under the mouse.
+    void ctrlWheelZoomsAroundTheValueUnderTheMouse()
+    {
+        QFETCH(double, notches);
+        QFETCH(int, modifiers);
+        auto f = OpenDocument();
+        f->Windows.Paths.push_back(f->WriteValueFile("b.kos", -32768, 0));
+        f->Play("Alt+A S Alt+A V");
+        const int x = f->Form->Diagram().ColumnOf(1200);
+        f->Ui.ScrollBox1->ensureVisible(x, 60, 1, 1);
+        // A move to where the mouse already is would be no move.
+        for (const int at : {x + 1, x})
+            Mouse(*f, QEvent::MouseMove, at, Qt::NoButton);
+        QScrollBar* bar = f->Ui.ScrollBox1->horizontalScrollBar();
+        const int viewX = x - bar->value();
+        Wheel(*f, x, notches, Qt::KeyboardModifiers(modifiers));
+        QFETCH(double, scale);
+        QVERIFY(std::abs(f->Form->Diagram().XScale - scale) < 0.001);
+        QVERIFY(std::abs(f->Form->Diagram().ColumnOf(1200) - bar->value() - viewX) <= 1);
+        QCOMPARE(f->Ui.StatusPanel1->text(), QStringLiteral("Wert 1200: 1,172  Vergleich: -32,000  Differenz: 33,172"));
+        QCOMPARE(Paint(*f).pixelColor(f->Form->Diagram().ColumnOf(1200), 20), QColor(128, 128, 128));
+    }
+
+    // The lines whose columns lie from the one pressed up to the one released.
+    void dragAtTheWholeCurveSelectsTheLinesUnderTheMouse()
+    {
+        auto f = OpenDocument();
+        f->Play("Alt+A A");
+        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease})
+            Mouse(*f, type, type == QEvent::MouseButtonPress ? 100 : 200, Qt::LeftButton);
+        const std::vector<int> lines = f->Form->SelectedLines();
+        QCOMPARE(f->Form->Diagram().ColumnOf(lines.front()), 100);
+        QCOMPARE(f->Form->Diagram().ColumnOf(lines.back() + 1), 200);
     }
 
     void curveDialogSetsColourOnlyOnOk()

@@ -174,6 +174,8 @@ private slots:
         f->Ui.Linearverbinden1->trigger();
         QCOMPARE(f->Form->Document().Values(), before);
         QVERIFY(!f->Ui.Rckgngig1->isEnabled() && !f->Form->Document().Modified());
+        QVERIFY(f->Ui.StatusBar1->isVisible() && f->Ui.Statusleiste1->isChecked());
+        QCOMPARE(f->Ui.StatusBar1->currentMessage(), "Nichts zu verbinden: Alle Zeilen sind ausgewählt, keine hat einen Nachbarn.");
     }
 
     void statusBarKeepsEveryPane()
@@ -316,6 +318,9 @@ private slots:
         QTest::newRow("Speichern") << "Ctrl+S" << "Strg+S" << "Speichern";
         QTest::newRow("Speichern unter") << "Ctrl+Shift+S" << "Strg+Umschalt+S" << "Speichernunter";
         QTest::newRow("Beenden") << "Ctrl+Q" << "Strg+Q" << "Beenden1";
+        QTest::newRow("Drucken") << "Ctrl+P" << "Strg+P" << "Drucken1";
+        QTest::newRow("Originalgröße") << "Ctrl+0" << "Strg+0" << "Originalgre1";
+        QTest::newRow("Linear verbinden") << "Ctrl+B" << "Strg+B" << "Linearverbinden1";
     }
 
     void standardKeys()

@@ -1,11 +1,15 @@
 #include "support/FormFixture.h"
 
+#include "diagram/AxisSetup.h"
+#include "diagram/EditorFont.h"
 #include "picture/PngFile.h"
+#include "picture/PrintPages.h"
 #include "surface/Zoom.h"
 
 #include <QAction>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QToolButton>
@@ -221,7 +225,39 @@ private slots:
         QVERIFY2(page.width() > page.height(), qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
     }
 
-    // The printer keeps its settings from the print before, its file too.
+    // 400 columns on pages 800 x 560 under a header 20 high, 270 rows of the
+    // surface to a page: the y axis runs from near the top of every page to
+    // near its bottom, so no page holds the header alone.
+    void printedPagesAreFull_data()
+    {
+        QTest::addColumn<int>("zoomSteps");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("at the start, one page filled") << 0 << 1;
+        QTest::newRow("one step past a page") << 1 << 2;
+    }
+
+    void printedPagesAreFull()
+    {
+        QFETCH(int, zoomSteps);
+        const QSize surface(SurfaceWidth, *ZoomedHeight(zoomSteps));
+        TDiagram diagram(surface);
+        SetupAxis(diagram, FixedPoint, surface);
+        const TValueBuffer values{};
+        TDiagramScene scene;
+        scene.Values = &values;
+        const TPrintedDiagram printed({&diagram, scene, surface, Qt::white, EditorFont()}, {0, 0, 400, 1}, {800, 560}, 20);
+        QTEST(printed.PageCount(), "pages");
+        for (int page = 0; page < printed.PageCount(); ++page) {
+            QImage image(800, 560, QImage::Format_RGB32);
+            QPainter painter(&image);
+            printed.PaintPage(painter, page);
+            QCOMPARE(image.pixelColor(100, 20 + 32), QColor(Qt::black));
+            QCOMPARE(image.pixelColor(100, 560 - 32), QColor(Qt::black));
+        }
+    }
+
+    // The printer keeps its settings from the print before; the file it
+    // printed into gives way to the document's name with ".pdf".
     void cancelledPrintPrintsNothing()
     {
         auto f = OpenCurve();
@@ -232,6 +268,7 @@ private slots:
         QCOMPARE(f->Windows.PrintDialogs, 2);
         QCOMPARE(f->Windows.Errors, QStringList());
         QVERIFY(!QFile::exists(f->Path("druck.pdf")));
+        QCOMPARE(f->Windows.PrintOutputFiles, (QStringList{QString(), f->Path("kurve.pdf")}));
     }
 
     void pngKeepsEveryPixel_data()

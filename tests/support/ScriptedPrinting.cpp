@@ -15,6 +15,7 @@ bool TScriptedPrinting::PrintToNextFile(QPrinter& printer)
 bool TScriptedPrinting::ExecutePrint(QPrinter& printer)
 {
     ++PrintDialogs;
+    PrintOutputFiles << printer.outputFileName();
     return PrintToNextFile(printer);
 }
 

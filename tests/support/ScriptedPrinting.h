@@ -3,6 +3,7 @@
 #include "coresupport/ScriptedWindowSystem.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 
@@ -15,6 +16,8 @@ public:
     std::deque<QString> PrintFiles;
     int PrintDialogs = 0;
     int PrintPreviews = 0;
+    // The output file of the printer as each print dialog found it.
+    QStringList PrintOutputFiles;
 
     bool ExecutePrint(QPrinter& printer) override;
     void ExecutePrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
