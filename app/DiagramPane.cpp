@@ -90,6 +90,7 @@ void TDiagramPane::Relayout(QSize scrollBox, TNumberMode mode, TRelayout cause)
 void TDiagramPane::Reset(TNumberMode mode)
 {
     diagram_.ClearRuns();
+    followedTop_ = 0;
     paintBox_->resize(paintBox_->width(), UnzoomedHeight());
     FitWidth();
     diagram_.UpdateScale(paintBox_->size());
@@ -131,6 +132,9 @@ void TDiagramPane::ZoomOut(TNumberMode mode)
 // the view, less as the lines go on; zoomed, exactly there.
 void TDiagramPane::Follow(int topIndex)
 {
+    if (widthFit_ != TWidthFit::Design && topIndex == followedTop_)
+        return;
+    followedTop_ = topIndex;
     const int position = widthFit_ == TWidthFit::Design ? topIndex - 100 : diagram_.ColumnOf(topIndex) - FollowColumn;
     scrollBox_->horizontalScrollBar()->setValue(position);
 }

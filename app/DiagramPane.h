@@ -51,7 +51,9 @@ public:
     void SetupAxis(TNumberMode mode);
     void ZoomIn(TNumberMode mode);
     void ZoomOut(TNumberMode mode);
-    // Scrolls the diagram to the list's top line.
+    // Scrolls the diagram to the list's top line. Zoomed, only a top line
+    // that moved since the last call does: a key released in the list, such
+    // as Ctrl after Ctrl and the wheel, leaves the view where the user put it.
     void Follow(int topIndex);
 
     // The horizontal zoom. It stays while documents are opened and the
@@ -110,6 +112,8 @@ private:
     // The column the mouse dragged to last, while a drag is on.
     std::optional<int> dragColumn_;
     std::optional<int> hover_;
+    // The list's top line the view followed last; a document starts at 0.
+    int followedTop_ = 0;
     bool cursorShown_ = false;
     TWidthFit widthFit_ = TWidthFit::Design;
 };

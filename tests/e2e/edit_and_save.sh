@@ -39,6 +39,11 @@
 #                     writes it back unchanged.
 #   drop_without_data the same from a program whose drag data end before the
 #                     drop fetches them: the file seen on entering opens.
+#   wheel_zoom_keeps_the_value
+#                     at "Ganze Kurve", Ctrl and ten notches of the wheel
+#                     over the diagram, Ctrl released in the list, a press at
+#                     the same pixel and 555 typed: the value that was under
+#                     the mouse takes it.
 #   desktop_identity  the window carries an icon, and the class its desktop
 #                     entry names in StartupWMClass (read with xprop).
 #
@@ -152,6 +157,37 @@ case_press_on_diagram() {
     press Return
     save_with file_menu s
     expect_file "$work/expected.kos" "the saved file does not hold 555 at index 200 and the original in line 1"
+}
+
+case_wheel_zoom_keeps_the_value() {
+    integer_mode
+    # Enter with nothing typed selects line 1 and hands the focus to the
+    # list, where Ctrl is released after the wheel.
+    click_line 0
+    press Return
+    press alt+a
+    wait_for "the Anzeige menu" menu_shown
+    xdo key a
+    # "Ganze Kurve" lays the 2500 values across the 399 columns in view,
+    # (399 - 90) / 2500 * 0.95 columns each, so column 167 shows the values
+    # around 996, about 8.5 of them. Ten notches make that 1.25^10 times as
+    # wide, 1.094 columns a value, with the value under the mouse kept there;
+    # had the view gone back to the list's top line, the press would pick
+    # about value 107.
+    wait_for "menus to close" alone
+    xdo mousemove $((X + 200 + 1 + 167)) $((Y + menu_bar_height + 184 + 1 + 100))
+    xdo keydown ctrl click --repeat 10 --delay 30 4 keyup ctrl
+    click_client $((200 + 1 + 167)) $((184 + 1 + 100))
+    type_text 555
+    press Return
+    save_with file_menu s
+    # shellcheck disable=SC2046
+    set -- $(cmp -l "$work/original.kos" "$document" | head -n 1) 0
+    index=$((($1 - 1) / 2))
+    [ "$index" -ge 988 ] && [ "$index" -le 1004 ] ||
+        fail "the press picked value $index, not the one under the mouse before the wheel (about 996)"
+    with_value 555 "$index" >"$work/expected.kos"
+    expect_file "$work/expected.kos" "the file does not hold 555 at value $index alone"
 }
 
 # The file is named on the command line instead of chosen in the dialog.
