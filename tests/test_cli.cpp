@@ -273,8 +273,7 @@ private slots:
         QTest::newRow("bild zoom not a number") << picture + QStringList{"--zoom", "2x", good} << 1
                                                 << "korav-auswertung: --zoom zählt die Schritte von \"+\": 0 bis 10.";
         QTest::newRow("bild narrower than 200") << picture + QStringList{"--breite", "199", good} << 1
-                                                << "korav-auswertung: --breite ist die Breite des Bildes in Punkten: "
-                                                   "200 bis 20000.";
+                                                << "korav-auswertung: --breite ist die Breite des Bildes in Punkten: 200 bis 20000.";
         QTest::newRow("bild in an unknown representation")
             << picture + QStringList{"--darstellung", "dezimal", good} << 1
             << "korav-auswertung: Die Darstellung 'dezimal' ist unbekannt: festkomma, ganzzahl oder hex.";

@@ -29,9 +29,7 @@ struct TSetup {
     explicit TSetup(TNumberMode mode, QSize surface = {2600, 237})
         : size(surface), diagram(surface)
     {
-        ApplyYStepRule(diagram, mode, size.height());
-        ApplyAxisRange(diagram, mode);
-        diagram.UpdateScale(size);
+        SetupAxis(diagram, mode, size);
     }
     QSize size;
     TDiagram diagram;
@@ -624,10 +622,8 @@ private slots:
         QCOMPARE(DragRows(7, 7), (std::vector{7}));
     }
 
-    // From the whole curve in the smallest view to eight columns per value:
-    // each value's point in its column and no other point, the x labels
-    // apart and inside the frame, and the band of a run (start, count) over
-    // its values' columns (left to right), at least one.
+    // Each value's point in its column and no other, the x labels apart and
+    // inside the frame, and a run's band (start, count) over its columns.
     void surfaceAtEveryWidth_data()
     {
         QTest::addColumn<int>("width");
@@ -646,7 +642,6 @@ private slots:
         QFETCH(QList<int>, band);
         TSetup setup(FixedPoint, {width, 237});
         TDiagram& diagram = setup.diagram;
-        SetupAxis(diagram, FixedPoint, setup.size);
         QTEST(diagram.XStep, "step");
         QCOMPARE(XLabelCount(RenderFrame(setup), diagram), int(std::nearbyint(2500 / diagram.XStep)));
         for (int i = band[0]; i < band[0] + band[1]; ++i)

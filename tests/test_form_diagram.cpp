@@ -255,8 +255,7 @@ private slots:
             Wheel(*f, 300, notches, Qt::ControlModifier);
         f->Form->resize(f->Form->width() + grow, f->Form->height());
         const QRect printed = f->Form->DiagramPane().PrintedColumns();
-        QTEST((QList<int>{f->Form->Diagram().IndexAt(printed.left()), f->Form->Diagram().IndexAt(printed.left() + printed.width())}),
-              "printed");
+        QTEST((QList<int>{f->Form->Diagram().IndexAt(printed.left()), f->Form->Diagram().IndexAt(printed.right() + 1)}), "printed");
         QTEST(f->Ui.ScrollBox1->horizontalScrollBar()->maximum() > 0, "scrolls");
         // The scroll bars go once the window has laid the scroll box out.
         if (f->Ui.ScrollBox1->horizontalScrollBar()->maximum() == 0)

@@ -225,9 +225,8 @@ private slots:
         QVERIFY2(page.width() > page.height(), qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
     }
 
-    // 400 columns on pages 800 x 560 under a header 20 high, 270 rows of the
-    // surface to a page: the y axis runs from near the top of every page to
-    // near its bottom, so no page holds the header alone.
+    // 400 columns on pages 800 x 560 below a header 20 high: the y axis runs
+    // from near the top of every page to near its bottom.
     void printedPagesAreFull_data()
     {
         QTest::addColumn<int>("zoomSteps");
