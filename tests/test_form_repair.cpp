@@ -206,12 +206,17 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("over");
         QTest::addColumn<QString>("selection");
+        // Against a comparison curve of -31296: a difference of 32832, a half in fixed point.
+        QTest::addColumn<QString>("both");
         QTest::newRow("Festkommazahl") << int(FixedPoint) << "Wert 1536: 1,500"
-                                       << "3 Zeilen: Minimum -0,001, Maximum 1,002, Mittelwert 0,6669921875";
+                                       << "3 Zeilen: Minimum -0,001, Maximum 1,002, Mittelwert 0,6669921875"
+                                       << "Wert 1536: 1,500  Vergleich: -30,563  Differenz: 32,063";
         QTest::newRow("Ganzzahl") << int(IntegerMode) << "Wert 1536: 1536"
-                                  << "3 Zeilen: Minimum -1, Maximum 1026, Mittelwert 683";
+                                  << "3 Zeilen: Minimum -1, Maximum 1026, Mittelwert 683"
+                                  << "Wert 1536: 1536  Vergleich: -31296  Differenz: 32832";
         QTest::newRow("Hexadezimal") << int(HexMode) << "Wert 1536: 0600"
-                                     << "3 Zeilen: Minimum 0400, Maximum FFFF, Mittelwert 5800";
+                                     << "3 Zeilen: Minimum 0400, Maximum FFFF, Mittelwert 5800"
+                                     << "Wert 1536: 0600  Vergleich: 85C0  Differenz: -7FC0";
     }
 
     void statusBarReadsTheCurve()
@@ -231,6 +236,10 @@ private slots:
         QTEST(f.Ui.StatusPanel1->text(), "over");
         QTest::mouseMove(f.Ui.ListBox1, QPoint(5, 5));
         QTEST(f.Ui.StatusPanel1->text(), "selection");
+        f.Windows.Paths.push_back(f.WriteValueFile("b.kos", -31296, 0));
+        f.Play("Alt+A V");
+        QTest::mouseMove(f.Ui.PaintBox1, over);
+        QTEST(f.Ui.StatusPanel1->text(), "both");
     }
 
     // Drawn behind the curve in its own colour; it follows zoom and stays
