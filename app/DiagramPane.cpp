@@ -83,7 +83,6 @@ void TDiagramPane::Relayout(QSize scrollBox, TNumberMode mode, TRelayout cause)
     if (!keepZoom)
         paintBox_->resize(paintBox_->width(), UnzoomedHeight());
     FitWidth();
-    diagram_.UpdateScale(paintBox_->size());
     SetupAxis(mode);
 }
 
@@ -93,7 +92,6 @@ void TDiagramPane::Reset(TNumberMode mode)
     followedTop_ = 0;
     paintBox_->resize(paintBox_->width(), UnzoomedHeight());
     FitWidth();
-    diagram_.UpdateScale(paintBox_->size());
     SetupAxis(mode);
 }
 

@@ -15,20 +15,16 @@ int Reading(std::int16_t value, TNumberMode mode)
 }
 
 // A difference of two readings, which may need 17 bits, in the form of the
-// representation: three decimals in fixed point (an exact half away from
-// zero, as the list rounds), a signed integer, or a sign and four
-// hexadecimal digits.
+// representation: three decimals in fixed point, rounded as the list rounds,
+// a signed integer, or a sign and four hexadecimal digits.
 QString DifferenceText(int difference, TNumberMode mode, QChar separator)
 {
-    const QString sign = difference < 0 ? QStringLiteral("-") : QString();
-    const int magnitude = std::abs(difference);
-    if (mode == HexMode)
-        return sign + QStringLiteral("%1").arg(magnitude, 4, 16, QChar(u'0')).toUpper();
-    if (mode != FixedPoint)
+    if (mode == FixedPoint)
+        return FixedPointText(difference, separator);
+    if (mode != HexMode)
         return QString::number(difference);
-    const int thousandths = (magnitude * 1000 + 512) / 1024;
-    return sign + QString::number(thousandths / 1000) + separator +
-        QStringLiteral("%1").arg(thousandths % 1000, 3, 10, QChar(u'0'));
+    const QString sign = difference < 0 ? QStringLiteral("-") : QString();
+    return sign + QStringLiteral("%1").arg(std::abs(difference), 4, 16, QChar(u'0')).toUpper();
 }
 
 } // namespace

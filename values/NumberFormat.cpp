@@ -216,21 +216,24 @@ QString NumberModeCaption(TNumberMode numberMode)
     return QStringLiteral("Festkommazahl");
 }
 
+QString FixedPointText(std::int32_t value, QChar decimalSeparator)
+{
+    // |value| / 1024 in thousandths, an exact half rounded up (away from zero).
+    const std::int32_t magnitude = value < 0 ? -value : value;
+    const std::int32_t thousandths = (magnitude * 1000 + 512) / 1024;
+    QString text;
+    if (value < 0)
+        text += u'-';
+    text += QString::number(thousandths / 1000);
+    text += decimalSeparator;
+    text += QStringLiteral("%1").arg(thousandths % 1000, 3, 10, QChar(u'0'));
+    return text;
+}
+
 QString FormatValue(std::int16_t value, TNumberMode numberMode, QChar decimalSeparator)
 {
     switch (numberMode) {
-    case FixedPoint: {
-        // |value| / 1024 in thousandths, an exact half rounded up (away from zero).
-        const std::int32_t magnitude = value < 0 ? -std::int32_t{value} : std::int32_t{value};
-        const std::int32_t thousandths = (magnitude * 1000 + 512) / 1024;
-        QString text;
-        if (value < 0)
-            text += u'-';
-        text += QString::number(thousandths / 1000);
-        text += decimalSeparator;
-        text += QStringLiteral("%1").arg(thousandths % 1000, 3, 10, QChar(u'0'));
-        return text;
-    }
+    case FixedPoint: return FixedPointText(value, decimalSeparator);
     case IntegerMode: return QString::number(value);
     case HexMode: return QStringLiteral("%1").arg(static_cast<std::uint16_t>(value), 4, 16, QChar(u'0')).toUpper();
     default: return QString();

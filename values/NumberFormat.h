@@ -15,6 +15,10 @@ enum TNumberMode : int { FixedPoint = 0, IntegerMode = 1, HexMode = 2 };
 // The caption of `numberMode`'s item in "Zahlendarstellung".
 [[nodiscard]] QString NumberModeCaption(TNumberMode numberMode);
 
+// `value` in 1/1024 (of any size, such as a difference of two values) with
+// three decimals and `decimalSeparator`, an exact half away from zero.
+[[nodiscard]] QString FixedPointText(std::int32_t value, QChar decimalSeparator);
+
 // The text of `value` in `numberMode`: fixed point with three decimals and
 // `decimalSeparator` ("0,063" for 64), the decimal integer ("-64") or four
 // upper-case hexadecimal digits ("FFC0"). An unknown mode gives an empty text.
